@@ -1,0 +1,260 @@
+#include "Control.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <utility>
+
+#include "Window.h"
+
+namespace fw {
+
+namespace {
+
+constexpr const char* kControlProperty = "fw.control";
+constexpr const char* kFollowedProperty = "fw.followed";
+
+RectControl* ControlOf(QObject* widget) {
+  return static_cast<RectControl*>(widget->property(kControlProperty).value<void*>());
+}
+
+}  // namespace
+
+// Tab pages get their place inside the tab panel only when the panel is
+// laid out; the controls on a page follow whenever the page moves or is
+// resized, so that they keep their places in window coordinates.
+class HolderFollower : public QObject {
+ public:
+  using QObject::QObject;
+
+  static void Follow(QWidget* holder) {
+    if (holder->property(kFollowedProperty).toBool()) return;
+    holder->setProperty(kFollowedProperty, true);
+    holder->installEventFilter(new HolderFollower(holder));
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+      for (QObject* child : watched->children()) {
+        if (RectControl* control = ControlOf(child)) control->ApplyGeometry();
+      }
+    }
+    return false;
+  }
+};
+
+const PropertyTable& Control::Properties() const {
+  using B = Bind<Control>;
+  static const PropertyTable table{
+      B::String("Name", &Control::SetName),
+      B::Int32("Index", &Control::SetIndex),
+  };
+  return table;
+}
+
+struct RectControl::Impl {
+  QPointer<QWidget> widget;
+  Qt::FocusPolicy focusPolicy;
+  Window* window = nullptr;
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::string initialParent;
+  std::int32_t tabPanelIndex = 0;
+  std::int32_t tabIndex = 0;
+  bool tabStop = true;
+  bool visible = true;
+  bool enabled = true;
+};
+
+RectControl::RectControl(QWidget* widget) : impl_(std::make_unique<Impl>()) {
+  impl_->widget = widget;
+  impl_->focusPolicy = widget->focusPolicy();
+  widget->setProperty(kControlProperty, QVariant::fromValue<void*>(this));
+}
+
+RectControl::~RectControl() {
+  // A holder deletes its children's widgets with its own; a child's widget
+  // may be gone already.
+  delete impl_->widget.data();
+}
+
+const PropertyTable& RectControl::Properties() const {
+  using B = Bind<RectControl>;
+  static const PropertyTable table{Control::Properties(),
+                                   {
+                                       B::Int32("Left", &RectControl::SetLeft),
+                                       B::Int32("Top", &RectControl::SetTop),
+                                       B::Int32("Width", &RectControl::SetWidth),
+                                       B::Int32("Height", &RectControl::SetHeight),
+                                       Accepted("LockLeft", PropertyType::Boolean),
+                                       Accepted("LockTop", PropertyType::Boolean),
+                                       Accepted("LockRight", PropertyType::Boolean),
+                                       Accepted("LockBottom", PropertyType::Boolean),
+                                       B::Int32("TabPanelIndex", &RectControl::SetTabPanelIndex),
+                                       B::Int32("TabIndex", &RectControl::SetTabIndex),
+                                       B::Boolean("TabStop", &RectControl::SetTabStop),
+                                       B::String("InitialParent", &RectControl::SetInitialParent),
+                                       B::Boolean("Visible", &RectControl::SetVisible),
+                                       B::String("HelpTag", &RectControl::SetHelpTag),
+                                       Accepted("AutoDeactivate", PropertyType::Boolean),
+                                       B::Boolean("Enabled", &RectControl::SetEnabled),
+                                   }};
+  return table;
+}
+
+std::int32_t RectControl::Left() const { return impl_->left; }
+void RectControl::SetLeft(std::int32_t left) {
+  impl_->left = left;
+  ApplyGeometry();
+}
+std::int32_t RectControl::Top() const { return impl_->top; }
+void RectControl::SetTop(std::int32_t top) {
+  impl_->top = top;
+  ApplyGeometry();
+}
+std::int32_t RectControl::Width() const { return impl_->width; }
+void RectControl::SetWidth(std::int32_t width) {
+  impl_->width = width;
+  ApplyGeometry();
+}
+std::int32_t RectControl::Height() const { return impl_->height; }
+void RectControl::SetHeight(std::int32_t height) {
+  impl_->height = height;
+  ApplyGeometry();
+}
+
+bool RectControl::Enabled() const { return impl_->enabled; }
+void RectControl::SetEnabled(bool enabled) {
+  impl_->enabled = enabled;
+  if (impl_->widget) impl_->widget->setEnabled(enabled);
+}
+
+bool RectControl::Visible() const { return impl_->visible; }
+void RectControl::SetVisible(bool visible) {
+  impl_->visible = visible;
+  // A widget without a parent would show as a window of its own.
+  if (impl_->widget && impl_->widget->parentWidget() != nullptr) impl_->widget->setVisible(visible);
+}
+
+const std::string& RectControl::InitialParent() const { return impl_->initialParent; }
+void RectControl::SetInitialParent(std::string name) {
+  impl_->initialParent = std::move(name);
+  Reparent();
+}
+std::int32_t RectControl::TabPanelIndex() const { return impl_->tabPanelIndex; }
+void RectControl::SetTabPanelIndex(std::int32_t page) {
+  impl_->tabPanelIndex = page;
+  Reparent();
+}
+
+std::int32_t RectControl::TabIndex() const { return impl_->tabIndex; }
+void RectControl::SetTabIndex(std::int32_t index) { impl_->tabIndex = index; }
+
+bool RectControl::TabStop() const { return impl_->tabStop; }
+void RectControl::SetTabStop(bool stop) {
+  impl_->tabStop = stop;
+  if (!impl_->widget) return;
+  auto policy = static_cast<int>(impl_->focusPolicy);
+  if (!stop) policy &= ~static_cast<int>(Qt::TabFocus);
+  impl_->widget->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+}
+
+void RectControl::SetHelpTag(std::string tag) {
+  if (impl_->widget) impl_->widget->setToolTip(QString::fromStdString(tag));
+}
+
+Window* RectControl::ParentWindow() const { return impl_->window; }
+QWidget* RectControl::Widget() const { return impl_->widget.data(); }
+QWidget* RectControl::HolderWidget(std::int32_t /*page*/) const { return nullptr; }
+
+void RectControl::AttachTo(Window& window) {
+  impl_->window = &window;
+  Reparent();
+}
+
+// Places the widget in its holder: the control named by InitialParent (on
+// the page TabPanelIndex of a tab panel), or the window's content area.
+void RectControl::Reparent() {
+  QWidget* widget = impl_->widget.data();
+  if (impl_->window == nullptr || widget == nullptr) return;
+  QWidget* holder = impl_->window->Content();
+  if (!impl_->initialParent.empty()) {
+    auto* named = dynamic_cast<RectControl*>(impl_->window->ControlByName(impl_->initialParent));
+    if (named != nullptr && named != this) {
+      if (QWidget* held = named->HolderWidget(impl_->tabPanelIndex)) holder = held;
+    }
+  }
+  if (widget->parentWidget() != holder) {
+    widget->setParent(holder);
+    if (holder != impl_->window->Content()) HolderFollower::Follow(holder);
+  }
+  widget->setVisible(impl_->visible);
+  ApplyGeometry();
+  Placed();
+}
+
+void RectControl::ApplyGeometry() {
+  QWidget* widget = impl_->widget.data();
+  if (widget == nullptr) return;
+  QPoint origin;
+  if (impl_->window != nullptr && widget->parentWidget() != nullptr) {
+    origin = widget->parentWidget()->mapTo(impl_->window->Content(), QPoint(0, 0));
+  }
+  widget->setGeometry(impl_->left - origin.x(), impl_->top - origin.y(), impl_->width,
+                      impl_->height);
+}
+
+const PropertyTable& TextControl::Properties() const {
+  using B = Bind<TextControl>;
+  static const PropertyTable table{RectControl::Properties(),
+                                   {
+                                       B::String("TextFont", &TextControl::SetTextFont),
+                                       B::Boolean("Bold", &TextControl::SetBold),
+                                       B::Boolean("Italic", &TextControl::SetItalic),
+                                       B::Boolean("Underline", &TextControl::SetUnderline),
+                                   }};
+  return table;
+}
+
+void TextControl::SetTextSize(std::int32_t size) {
+  textSize_ = size;
+  ApplyFont();
+}
+void TextControl::SetTextUnit(std::int32_t unit) { textUnit_ = unit; }
+void TextControl::SetTextFont(std::string family) {
+  family_ = std::move(family);
+  ApplyFont();
+}
+void TextControl::SetBold(bool bold) {
+  bold_ = bold;
+  ApplyFont();
+}
+void TextControl::SetItalic(bool italic) {
+  italic_ = italic;
+  ApplyFont();
+}
+void TextControl::SetUnderline(bool underline) {
+  underline_ = underline;
+  ApplyFont();
+}
+
+// Sizes are pixels, as designed: the texts fit the boxes drawn for them.
+void TextControl::ApplyFont() {
+  QWidget* widget = Widget();
+  if (widget == nullptr) return;
+  QFont font = QApplication::font();
+  if (family_ != "System" && !family_.empty()) font.setFamily(QString::fromStdString(family_));
+  if (textSize_ > 0) font.setPixelSize(textSize_);
+  font.setBold(bold_);
+  font.setItalic(italic_);
+  font.setUnderline(underline_);
+  widget->setFont(font);
+}
+
+}  // namespace fw

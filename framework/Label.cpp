@@ -1,0 +1,84 @@
+#include "Label.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "internal/Dispatch.h"
+
+namespace fw {
+
+namespace {
+
+class LabelWidget : public QLabel {
+ public:
+  explicit LabelWidget(Label& owner) : owner_(owner) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+    QPoint at = event->position().toPoint();
+    bool consumed = false;
+    internal::Dispatch([&] {
+      if (owner_.MouseDown) consumed = owner_.MouseDown(owner_, at.x(), at.y());
+    });
+    event->setAccepted(consumed);
+  }
+
+ private:
+  Label& owner_;
+};
+
+QLabel& Shown(QWidget* widget) { return *static_cast<QLabel*>(widget); }
+
+}  // namespace
+
+Label::Label() : TextControl(new LabelWidget(*this)) {}
+
+const PropertyTable& Label::Properties() const {
+  using B = Bind<Label>;
+  static const PropertyTable table{TextControl::Properties(),
+                                   {
+                                       B::String("Text", &Label::SetText),
+                                       B::Int32("TextAlign", &Label::SetTextAlign),
+                                       B::Color("TextColor", &Label::SetTextColor),
+                                       B::Boolean("MultiLine", &Label::SetMultiLine),
+                                       Accepted("Selectable", PropertyType::Boolean),
+                                       Accepted("Transparent", PropertyType::Boolean),
+                                       Accepted("DataSource", PropertyType::String),
+                                       Accepted("DataField", PropertyType::String),
+                                   }};
+  return table;
+}
+
+void Label::SetText(std::string text) {
+  text_ = std::move(text);
+  // A carriage return breaks the line on screen.
+  Shown(Widget()).setText(QString::fromStdString(text_).replace('\r', '\n'));
+}
+
+void Label::SetTextAlign(std::int32_t align) {
+  textAlign_ = align;
+  Qt::Alignment horizontal = align == 1   ? Qt::AlignHCenter
+                             : align == 2 ? Qt::AlignRight
+                                          : Qt::AlignLeft;
+  Shown(Widget()).setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::SetTextColor(Color color) {
+  textColor_ = color;
+  QLabel& label = Shown(Widget());
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
+  label.setPalette(palette);
+}
+
+void Label::SetMultiLine(bool multiLine) {
+  multiLine_ = multiLine;
+  Shown(Widget()).setWordWrap(multiLine);
+}
+
+}  // namespace fw
