@@ -4,6 +4,11 @@ target_compile_options(quorvelle_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wnon-virtual-dtor
   -Woverloaded-virtual -Wold-style-cast -Wcast-qual -Wformat=2
   -Wimplicit-fallthrough -Wmissing-declarations)
+# GCC 12 reports bogus overlaps in inlined std::string assignments at -O2
+# (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(quorvelle_options INTERFACE -Wno-restrict)
+endif()
 if(QUORVELLE_WERROR)
   target_compile_options(quorvelle_options INTERFACE -Werror)
 endif()

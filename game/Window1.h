@@ -6,6 +6,7 @@
 // event handlers.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -134,4 +135,8 @@ class Window1 : public fw::Window {
 
  private:
   fw::MenuItem* MenuItemNamed(std::string_view name);
+  // Runs an action on each board square, 0 to 8, found afresh.
+  void ForEachSquare(const std::function<void(fw::ImageWell&)>& action);
+  // Plays the sound while "normal" is selected in the MODE group.
+  void PlayUnlessSilent(std::shared_ptr<fw::Sound> (*sound)());
 };
