@@ -17,3 +17,7 @@ if(QUORVELLE_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(quorvelle_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(QUORVELLE_FUZZ)
+  # Coverage for the fuzzer in everything the fuzz targets link.
+  target_compile_options(quorvelle_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
