@@ -230,6 +230,8 @@ const PropertyTable& TextControl::Properties() const {
   return table;
 }
 
+TextControl::TextControl(QWidget* widget) : RectControl(widget) { ApplyFont(); }
+
 void TextControl::SetTextSize(std::int32_t size) {
   textSize_ = size;
   ApplyFont();
@@ -253,12 +255,16 @@ void TextControl::SetUnderline(bool underline) {
 }
 
 // Sizes are pixels, as designed: the texts fit the boxes drawn for them.
+// Size 0 is the platform's usual size on a 96 dpi screen, held in pixels
+// too: the desktop's own size grows with its dpi and its font settings, and
+// at 13 pixels "SCORE:" would already fill its 49-pixel box.
 void TextControl::ApplyFont() {
+  constexpr int kDefaultPixelSize = 12;
   QWidget* widget = Widget();
   if (widget == nullptr) return;
   QFont font = QApplication::font();
   if (family_ != "System" && !family_.empty()) font.setFamily(QString::fromStdString(family_));
-  if (textSize_ > 0) font.setPixelSize(textSize_);
+  font.setPixelSize(textSize_ > 0 ? textSize_ : kDefaultPixelSize);
   font.setBold(bold_);
   font.setItalic(italic_);
   font.setUnderline(underline_);
