@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <typeinfo>
@@ -74,12 +75,11 @@ TEST_F(GameWindow, RegistryHoldsTheBoardArrayAndThirtyFourSingleControls) {
 
   std::vector<std::int32_t> squareIndices;
   std::set<std::string> singleNames;
-  std::vector<std::string> timers;
+  std::vector<fw::Object*> timers;
   for (fw::Object* object : controls) {
     auto* control = dynamic_cast<fw::Control*>(object);
     if (control == nullptr) {
-      ASSERT_NE(dynamic_cast<fw::Timer*>(object), nullptr);
-      timers.push_back(object == window().Timer1() ? "Timer1" : "Timer2");
+      timers.push_back(object);
       continue;
     }
     if (control->Name() == "ImageWell1") {
@@ -93,7 +93,8 @@ TEST_F(GameWindow, RegistryHoldsTheBoardArrayAndThirtyFourSingleControls) {
   }
   EXPECT_EQ(squareIndices, (std::vector<std::int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
   EXPECT_EQ(singleNames.size(), 32U);
-  EXPECT_EQ(timers, (std::vector<std::string>{"Timer1", "Timer2"}));
+  ASSERT_NE(window().Timer1(), window().Timer2());
+  EXPECT_EQ(timers, (std::vector<fw::Object*>{window().Timer1(), window().Timer2()}));
 
   // A holder is made before the controls that stand in it.
   for (fw::RectControl* control : RectControls(window())) {
@@ -220,13 +221,12 @@ TEST_F(GameWindow, LabelsShowTheirDesignedLook) {
 }
 
 TEST_F(GameWindow, TextSizesSetBesideTheRecordsSurviveThem) {
+  const std::map<std::string, std::int32_t> sizes{{"Label3", 18}, {"Label4", 36}, {"Label11", 18}};
   for (fw::RectControl* control : RectControls(window())) {
     auto* text = dynamic_cast<fw::TextControl*>(control);
     if (text == nullptr) continue;
     const std::string& name = control->Name();
-    const std::int32_t expected = name == "Label4"                          ? 36
-                                  : (name == "Label3" || name == "Label11") ? 18
-                                                                            : 0;
+    const std::int32_t expected = sizes.contains(name) ? sizes.at(name) : 0;
     EXPECT_EQ(text->TextSize(), expected) << name;
     EXPECT_EQ(text->TextUnit(), 0) << name;
   }
@@ -343,6 +343,7 @@ TEST_F(GameWindow, TabMovesThroughEachHolderInTabIndexOrder) {
   window().TabPanel1()->SetValue(1);
   ProcessEvents();
   std::vector<QWidget*> instructions = walk(6);
+  EXPECT_EQ(instructions[0], window().PushButton2()->Widget());
   EXPECT_TRUE(onTabs(instructions[1]));
   EXPECT_EQ(
       std::vector<QWidget*>(instructions.begin() + 2, instructions.end()),
