@@ -23,23 +23,30 @@ RectControl* ControlOf(QObject* widget) {
 
 }  // namespace
 
-// Tab pages get their place inside the tab panel only when the panel is
-// laid out; the controls on a page follow whenever the page moves or is
-// resized, so that they keep their places in window coordinates.
+// A holder's place in the window is known only once Qt has laid it out: a
+// tab page moves with the panel's page area when the panel is first laid
+// out or resized, and a hidden page only when it is shown. The controls a
+// holder holds keep their places in window coordinates: whenever the holder
+// or a widget between it and the content area moves or is resized, they are
+// placed again.
 class HolderFollower : public QObject {
  public:
   using QObject::QObject;
 
-  static void Follow(QWidget* holder) {
-    if (holder->property(kFollowedProperty).toBool()) return;
-    holder->setProperty(kFollowedProperty, true);
-    holder->installEventFilter(new HolderFollower(holder));
+  static void Follow(QWidget* holder, const QWidget* content) {
+    for (QWidget* widget = holder; widget != nullptr && widget != content;
+         widget = widget->parentWidget()) {
+      if (widget->property(kFollowedProperty).toBool()) continue;
+      widget->setProperty(kFollowedProperty, true);
+      widget->installEventFilter(new HolderFollower(widget));
+    }
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-      for (QObject* child : watched->children()) {
+      // Holders before the controls they hold.
+      for (QWidget* child : watched->findChildren<QWidget*>()) {
         if (RectControl* control = ControlOf(child)) control->ApplyGeometry();
       }
     }
@@ -192,7 +199,8 @@ void RectControl::Reparent() {
   }
   if (widget->parentWidget() != holder) {
     widget->setParent(holder);
-    if (holder != impl_->window->Content()) HolderFollower::Follow(holder);
+    if (holder != impl_->window->Content())
+      HolderFollower::Follow(holder, impl_->window->Content());
   }
   widget->setVisible(impl_->visible);
   ApplyGeometry();
@@ -222,6 +230,8 @@ const PropertyTable& TextControl::Properties() const {
   return table;
 }
 
+TextControl::TextControl(QWidget* widget) : RectControl(widget) { ApplyFont(); }
+
 void TextControl::SetTextSize(std::int32_t size) {
   textSize_ = size;
   ApplyFont();
@@ -245,12 +255,16 @@ void TextControl::SetUnderline(bool underline) {
 }
 
 // Sizes are pixels, as designed: the texts fit the boxes drawn for them.
+// Size 0 is the platform's usual size on a 96 dpi screen, held in pixels
+// too: the desktop's own size grows with its dpi and its font settings, and
+// at 13 pixels "SCORE:" would already fill its 49-pixel box.
 void TextControl::ApplyFont() {
+  constexpr int kDefaultPixelSize = 12;
   QWidget* widget = Widget();
   if (widget == nullptr) return;
   QFont font = QApplication::font();
   if (family_ != "System" && !family_.empty()) font.setFamily(QString::fromStdString(family_));
-  if (textSize_ > 0) font.setPixelSize(textSize_);
+  font.setPixelSize(textSize_ > 0 ? textSize_ : kDefaultPixelSize);
   font.setBold(bold_);
   font.setItalic(italic_);
   font.setUnderline(underline_);

@@ -98,8 +98,8 @@ class RectControl : public Control {
 };
 
 // A RectControl that shows text: its font is the family TextFont ("System"
-// is the platform's user-interface font) at TextSize pixels (0: the
-// platform's size), bold, italic, underlined as set.
+// is the platform's user-interface font) at TextSize pixels (0: 12 pixels,
+// the platform's usual size at 96 dpi), bold, italic, underlined as set.
 class TextControl : public RectControl {
  public:
   [[nodiscard]] const PropertyTable& Properties() const override;
@@ -117,7 +117,7 @@ class TextControl : public RectControl {
   void SetUnderline(bool underline);
 
  protected:
-  using RectControl::RectControl;
+  explicit TextControl(QWidget* widget);
 
  private:
   void ApplyFont();

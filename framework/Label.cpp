@@ -1,8 +1,10 @@
 #include "Label.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QResizeEvent>
 
 #include "internal/Dispatch.h"
 
@@ -17,7 +19,25 @@ class LabelWidget : public QLabel {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 
+  // Text stands at the top of the box. A line taller than its box stands on
+  // the box's bottom instead: what is cut is then the room the font keeps
+  // above its capitals, not the descenders.
+  void Align(Qt::Alignment horizontal) {
+    bool tall = !wordWrap() && fontMetrics().height() > height();
+    setAlignment(horizontal | (tall ? Qt::AlignBottom : Qt::AlignTop));
+  }
+
  protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Align(alignment() & Qt::AlignHorizontal_Mask);
+  }
+
+  void changeEvent(QEvent* event) override {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Align(alignment() & Qt::AlignHorizontal_Mask);
+  }
+
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
     QPoint at = event->position().toPoint();
@@ -32,7 +52,7 @@ class LabelWidget : public QLabel {
   Label& owner_;
 };
 
-QLabel& Shown(QWidget* widget) { return *static_cast<QLabel*>(widget); }
+LabelWidget& Shown(QWidget* widget) { return *static_cast<LabelWidget*>(widget); }
 
 }  // namespace
 
@@ -65,7 +85,7 @@ void Label::SetTextAlign(std::int32_t align) {
   Qt::Alignment horizontal = align == 1   ? Qt::AlignHCenter
                              : align == 2 ? Qt::AlignRight
                                           : Qt::AlignLeft;
-  Shown(Widget()).setAlignment(horizontal | Qt::AlignTop);
+  Shown(Widget()).Align(horizontal);
 }
 
 void Label::SetTextColor(Color color) {
@@ -78,7 +98,9 @@ void Label::SetTextColor(Color color) {
 
 void Label::SetMultiLine(bool multiLine) {
   multiLine_ = multiLine;
-  Shown(Widget()).setWordWrap(multiLine);
+  LabelWidget& label = Shown(Widget());
+  label.setWordWrap(multiLine);
+  label.Align(label.alignment() & Qt::AlignHorizontal_Mask);
 }
 
 }  // namespace fw

@@ -28,6 +28,17 @@ void RadioButton::SetCaption(std::string caption) {
 }
 
 bool RadioButton::Value() const { return Radio(Widget()).isChecked(); }
-void RadioButton::SetValue(bool selected) { Radio(Widget()).setChecked(selected); }
+// Selecting one deselects the others of its group. Qt refuses to deselect
+// the selected button of a group; here it leaves the group with none.
+void RadioButton::SetValue(bool selected) {
+  QRadioButton& radio = Radio(Widget());
+  if (selected || !radio.autoExclusive()) {
+    radio.setChecked(selected);
+    return;
+  }
+  radio.setAutoExclusive(false);
+  radio.setChecked(false);
+  radio.setAutoExclusive(true);
+}
 
 }  // namespace fw

@@ -63,8 +63,8 @@ TEST_F(AnswerTest, AWholeGameClimbsTheLevelTableAndTheNextGameKeepsItsPace) {
   EXPECT_EQ(rounds, 38);
   EXPECT_EQ(scores.front(), "2");
   EXPECT_EQ(scores.back(), "200");
-  EXPECT_EQ(std::count(heard.begin(), heard.end(), "Ping"), rounds);
-  EXPECT_EQ(std::count(heard.begin(), heard.end(), "Purr"), rounds);
+  EXPECT_EQ(std::ranges::count(Heard(), "Ping"), rounds);
+  EXPECT_EQ(std::ranges::count(Heard(), "Purr"), rounds);
 
   // The next game starts over at two flashes, but as fast as this one ended.
   Click(fw::NotNil(w.PushButton2()));
@@ -92,7 +92,7 @@ TEST_F(AnswerTest, ARightAnswerBeforeTheClosingTickSkipsTheBell) {
   FlashTick();
   EXPECT_TRUE(Lit());
   EXPECT_FALSE(YourTurn());
-  EXPECT_EQ(heard, std::vector<std::string>{"Ping"});
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Ping"});
 }
 
 TEST_F(AnswerTest, WrongAnswersEndTheGameShowingTheFailedRound) {
@@ -120,7 +120,7 @@ TEST_F(AnswerTest, WrongAnswersEndTheGameShowingTheFailedRound) {
   EXPECT_EQ(fw::NotNil(w.Timer1()).Mode(), fw::Timer::kOff);
   EXPECT_EQ(fw::NotNil(w.Timer2()).Mode(), fw::Timer::kOff);
   EXPECT_EQ(w.str1 + w.str2, "");
-  EXPECT_EQ(heard.back(), "Basso");
+  EXPECT_EQ(Heard().back(), "Basso");
 
   // START wipes the failed round for the new game.
   Start();
@@ -159,7 +159,7 @@ TEST_F(AnswerTest, EndAtAnyTime) {
   EXPECT_EQ(fw::NotNil(w.Label3()).Text(), "Final Score: 0");
   EXPECT_EQ(fw::NotNil(w.Label18()).Text(), "");
   EXPECT_EQ(fw::NotNil(w.PushButton1()).Caption(), "New Game");
-  EXPECT_EQ(heard, std::vector<std::string>{"Basso"});
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Basso"});
 
   // During the first round: no round closed yet.
   Start();
@@ -192,7 +192,7 @@ TEST_F(AnswerTest, SilentModePlaysEverythingButTheSounds) {
   EXPECT_EQ(Score(), "2");
   Click(fw::NotNil(w.PushButton2()));
   EXPECT_EQ(fw::NotNil(w.Label3()).Text(), "Final Score: 2");
-  EXPECT_TRUE(heard.empty());
+  EXPECT_TRUE(played.empty());
 }
 
 // A copy of the program's resources without one file.

@@ -73,14 +73,14 @@ TEST_F(PagesTest, TheSoundButtonsPlayTheGameSoundsUnlessSilent) {
   Click(fw::NotNil(w.PushButton4()));
   Click(fw::NotNil(w.PushButton5()));
   Click(fw::NotNil(w.PushButton6()));
-  EXPECT_EQ(heard, (std::vector<std::string>{"Purr", "Ping", "Basso"}));
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Purr", "Ping", "Basso"}));
 
-  heard.clear();
+  played.clear();
   SelectSilent();
   Click(fw::NotNil(w.PushButton4()));
   Click(fw::NotNil(w.PushButton5()));
   Click(fw::NotNil(w.PushButton6()));
-  EXPECT_TRUE(heard.empty());
+  EXPECT_TRUE(played.empty());
 }
 
 }  // namespace

@@ -8,28 +8,23 @@
 #include <cstdlib>
 
 #include "app/Assets.h"
-#include "app/Startup.h"
 #include "framework/Testing.h"
 #include "game/Colours.h"
 
 namespace play {
 
 void Player::SetUp() {
-  fw::testing::SetExecutablePath(std::getenv("QUORVELLE_PROGRAM"));
   fw::SeedRandom(20261206);
-  fw::testing::SetSoundOutput([this](const fw::Sound& sound) {
-    if (&sound == Basso().get()) heard.emplace_back("Basso");
-    if (&sound == Purr().get()) heard.emplace_back("Purr");
-    if (&sound == Ping().get()) heard.emplace_back("Ping");
-  });
+  fw::testing::SetSoundOutput([this](const fw::Sound& sound) { played.push_back(&sound); });
   fw::testing::SetUnhandledExceptionReporter(
       [this](std::string_view className, std::string_view) { unhandled.emplace_back(className); });
-  Startup();
+  GameWindow::SetUp();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window().Widget()));
 }
 
 void Player::TearDown() {
   EXPECT_TRUE(unhandled.empty()) << "unhandled " << unhandled.front();
+  GameWindow::TearDown();
   fw::testing::SetSoundOutput({});
   fw::testing::SetUnhandledExceptionReporter({});
 }
@@ -75,6 +70,17 @@ std::vector<Flash> Player::WatchRound() {
   }
   EXPECT_TRUE(YourTurn()) << "the round never ended";
   return seen;
+}
+
+std::vector<std::string> Player::Heard() {
+  std::vector<std::string> names;
+  for (const fw::Sound* sound : played) {
+    names.emplace_back(sound == Basso().get()  ? "Basso"
+                       : sound == Purr().get() ? "Purr"
+                       : sound == Ping().get() ? "Ping"
+                                               : "unknown");
+  }
+  return names;
 }
 
 std::string Player::Shows(std::int32_t square) {

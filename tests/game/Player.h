@@ -13,6 +13,7 @@
 #include "framework/Framework.h"
 #include "framework/Testing.h"
 #include "game/Window1.h"
+#include "tests/game/GameWindow.h"
 
 namespace play {
 
@@ -23,12 +24,11 @@ struct Flash {
   friend bool operator==(const Flash&, const Flash&) = default;
 };
 
-class Player : public ::testing::Test {
+class Player : public GameWindow {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  Window1& window() { return Window1::Instance(); }
   fw::ImageWell& Square(std::int32_t square) { return fw::NotNil(window().ImageWell1(square)); }
 
   // --- Input, as real Qt events ------------------------------------------
@@ -62,7 +62,8 @@ class Player : public ::testing::Test {
 
   // --- What the player hears ---------------------------------------------
   // The sounds played so far, by asset name ("Basso", "Purr", "Ping").
-  std::vector<std::string> heard;
+  std::vector<std::string> Heard();
+  std::vector<const fw::Sound*> played;
   // Unhandled exceptions reported so far, by class name.
   std::vector<std::string> unhandled;
 };

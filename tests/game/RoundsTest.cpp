@@ -61,7 +61,7 @@ TEST_F(RoundsTest, ARoundIsItsFlashesThenTheBellOnAWhiteBoard) {
   EXPECT_TRUE(AllShow(white()));
   EXPECT_EQ(fw::NotNil(w.Timer1()).Mode(), fw::Timer::kOff);
   EXPECT_EQ(w.jj, 3);
-  EXPECT_EQ(heard, std::vector<std::string>{"Purr"});
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Purr"});
 }
 
 TEST_F(RoundsTest, SilentModeRingsNoBell) {
@@ -70,7 +70,7 @@ TEST_F(RoundsTest, SilentModeRingsNoBell) {
   Start();
   EXPECT_EQ(WatchRound().size(), 2U);
   EXPECT_TRUE(YourTurn());
-  EXPECT_TRUE(heard.empty());
+  EXPECT_TRUE(played.empty());
 }
 
 TEST_F(RoundsTest, ARepeatedSquareFlashesNothingAndTheRoundGoesOn) {

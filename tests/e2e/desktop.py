@@ -1,0 +1,271 @@
+"""A private X display for end-to-end tests of the built program.
+
+Starts Xvfb on a free display, starts the program on it, and gives the
+tests what a player has: the screen's pixels, the mouse and the keyboard
+(through xdotool's XTEST input, so the program gets real X events).
+Everything started here is ended again, also when a test fails:
+
+    with Desktop() as desktop:
+        game = desktop.start_program()
+        desktop.click(*game.on_screen(100, 200))
+        shot = desktop.screenshot()
+        assert shot.pixel(*game.on_screen(100, 200)) == (255, 255, 255)
+
+Python 3 standard library only; needs Xvfb, xdotool and ImageMagick.
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+CONTENT_WIDTH = 762
+CONTENT_HEIGHT = 602
+WINDOW_TITLE = "Quorvelle"
+
+# X mouse buttons.
+LEFT = 1
+WHEEL_UP, WHEEL_DOWN, WHEEL_LEFT, WHEEL_RIGHT = 4, 5, 6, 7
+
+
+class Image:
+    """A screenshot: rows of RGB pixels."""
+
+    def __init__(self, width, height, rgb):
+        self.width = width
+        self.height = height
+        self.rgb = rgb
+
+    @classmethod
+    def from_ppm(cls, data):
+        """Reads a binary PPM (P6) with 8-bit samples."""
+        fields = []
+        at = 0
+        while len(fields) < 4:
+            while data[at:at + 1].isspace():
+                at += 1
+            if data[at:at + 1] == b"#":
+                at = data.index(b"\n", at) + 1
+                continue
+            end = at
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[at:end])
+            at = end
+        magic, width, height, maxval = fields[0], int(fields[1]), int(fields[2]), int(fields[3])
+        if magic != b"P6" or maxval != 255:
+            raise ValueError(f"not an 8-bit binary PPM: {magic!r}, maxval {maxval}")
+        at += 1  # the one blank after the header
+        return cls(width, height, data[at:at + 3 * width * height])
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise IndexError(f"pixel {x},{y} outside {self.width}x{self.height}")
+        at = 3 * (y * self.width + x)
+        return tuple(self.rgb[at:at + 3])
+
+    def pixels(self, left, top, width, height):
+        """Every pixel of a rectangle, row by row."""
+        for y in range(top, top + height):
+            for x in range(left, left + width):
+                yield self.pixel(x, y)
+
+
+def dark(rgb, below=128):
+    """Whether a pixel is dark enough to be a letter's ink."""
+    return sum(rgb) / 3 < below
+
+
+class Program:
+    """The running program and its window."""
+
+    def __init__(self, process, log, window, geometry):
+        self.process = process
+        self.log = log
+        self.window = window
+        self.x, self.y, self.width, self.height = geometry
+
+    @property
+    def content_origin(self):
+        """The screen position of the content area's top left: the content
+        fills the window's width and its bottom, below the menu bar."""
+        return self.x, self.y + self.height - CONTENT_HEIGHT
+
+    def on_screen(self, x, y):
+        """A point of the content area in screen coordinates."""
+        left, top = self.content_origin
+        return left + x, top + y
+
+    def output(self):
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            return log.read()
+
+    def wait(self, timeout):
+        """The exit status, or None while the program still runs."""
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+
+class Desktop:
+    """A private Xvfb screen, with the programs started on it."""
+
+    def __init__(self, width=1280, height=1024):
+        self.size = (width, height)
+        self.display = None
+        self.temp = None
+        self.xvfb = None
+        self.programs = []
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def start(self):
+        self.temp = tempfile.mkdtemp(prefix="quorvelle-e2e-")
+        runtime = os.path.join(self.temp, "runtime")
+        os.mkdir(runtime, 0o700)
+        read_end, write_end = os.pipe()
+        try:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                 f"{self.size[0]}x{self.size[1]}x24", "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                env=self._base_env(runtime))
+            os.close(write_end)
+            write_end = None
+            number = b""
+            deadline = time.monotonic() + 15
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or self.xvfb.poll() is not None:
+                    raise RuntimeError("Xvfb did not start")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not name its display")
+                number += chunk
+        finally:
+            os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
+        self.display = ":" + number.decode().strip()
+        self.env = self._base_env(runtime)
+        self.env["DISPLAY"] = self.display
+
+    @staticmethod
+    def _base_env(runtime):
+        env = dict(os.environ)
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "PULSE_SERVER"):
+            env.pop(name, None)
+        env["XDG_RUNTIME_DIR"] = runtime
+        env["QT_QPA_PLATFORM"] = "xcb"
+        return env
+
+    def close(self):
+        for program in self.programs:
+            _end(program.process)
+        self.programs = []
+        if self.xvfb is not None:
+            _end(self.xvfb)
+            self.xvfb = None
+        if self.temp is not None:
+            shutil.rmtree(self.temp, ignore_errors=True)
+            self.temp = None
+
+    # --- Tools on the display -------------------------------------------
+
+    def run(self, *command, timeout=20):
+        """Runs a command on the display and returns its output."""
+        done = subprocess.run(command, env=self.env, capture_output=True, timeout=timeout,
+                              check=True)
+        return done.stdout.decode()
+
+    def xdotool(self, *args, timeout=20):
+        return self.run("xdotool", *map(str, args), timeout=timeout)
+
+    # --- The program ------------------------------------------------------
+
+    def start_program(self, program=None, timeout=20):
+        """Starts the program and waits for its window to show."""
+        program = program or os.environ["QUORVELLE_PROGRAM"]
+        log = os.path.join(self.temp, f"program-{len(self.programs)}.log")
+        with open(log, "wb") as out:
+            process = subprocess.Popen([program], env=self.env, stdout=out,
+                                       stderr=subprocess.STDOUT)
+        started = Program(process, log, None, (0, 0, 0, 0))
+        self.programs.append(started)
+        try:
+            found = self.xdotool("search", "--sync", "--all", "--onlyvisible",
+                                 "--pid", process.pid, "--name", f"^{WINDOW_TITLE}$",
+                                 timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("no window showed; the program said:\n" + started.output())
+        started.window = found.split()[0]
+        started.x, started.y, started.width, started.height = self.geometry(started.window)
+        return started
+
+    def geometry(self, window):
+        """x, y, width, height of a window on the screen."""
+        fields = dict(line.split("=", 1)
+                      for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        return tuple(int(fields[name]) for name in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def title(self, window):
+        return self.xdotool("getwindowname", window).rstrip("\n")
+
+    def focus(self, window):
+        """Gives a window the keyboard focus; there is no window manager
+        to do it."""
+        self.xdotool("windowfocus", "--sync", window)
+
+    def focused(self):
+        """The window with the keyboard focus; empty when none has it."""
+        try:
+            return self.xdotool("getwindowfocus").strip()
+        except subprocess.CalledProcessError:
+            return ""
+
+    # --- Seeing and acting, as a player does ------------------------------
+
+    def screenshot(self):
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                              capture_output=True, timeout=20, check=True).stdout
+        return Image.from_ppm(data)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+
+    def click(self, x, y, button=LEFT):
+        self.move(x, y)
+        self.xdotool("click", button)
+
+    def wheel(self, button, times=1):
+        """Turns the wheel where the mouse is: WHEEL_UP, WHEEL_DOWN,
+        WHEEL_LEFT or WHEEL_RIGHT, one notch per time."""
+        self.xdotool("click", "--repeat", times, button)
+
+    def key(self, *keys):
+        """Presses keys ("Return", "ctrl+q") on the focused window."""
+        self.xdotool("key", *keys)
+
+    def settle(self, seconds=0.3):
+        """Gives the program time to draw what the last action changed."""
+        time.sleep(seconds)
+
+
+def _end(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
