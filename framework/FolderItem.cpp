@@ -56,7 +56,9 @@ std::shared_ptr<FolderItem> FolderItem::Child(std::string_view name) const {
 }
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
-  if (Directory()) return nullptr;
+  // Only a regular file: a device or a pipe could be read without end.
+  std::error_code error;
+  if (!fs::is_regular_file(path_, error)) return nullptr;
   QImageReader reader(QString::fromStdString(path_));
   QImage image = reader.read();
   if (image.isNull()) return nullptr;
@@ -64,7 +66,6 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
 }
 
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
-  if (Directory()) return nullptr;
   return internal::ReadSoundFile(path_);
 }
 
