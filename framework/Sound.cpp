@@ -7,9 +7,8 @@
 #include <QByteArray>
 #include <QMediaDevices>
 #include <QObject>
-#include <QTimer>
-
 #include <QString>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -39,6 +38,7 @@ void WarnNoOutput(const char* reason) {
   std::fflush(stderr);
 }
 
+// How long past the output's buffer a finished sound's sink is kept.
 constexpr int kReleaseMarginMs = 250;
 
 // Qt's audio back end tells of a sound server it cannot reach in warnings

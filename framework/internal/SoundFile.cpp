@@ -3,6 +3,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -48,22 +49,25 @@ std::shared_ptr<Sound> ReadSoundFile(const std::string& path) {
       info.samplerate < kMinSampleRate || info.samplerate > kMaxSampleRate) {
     return nullptr;
   }
-  // Floating-point files are scaled to the full 16-bit range, clipped.
-  sf_command(file.get(), SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
 
   const auto channels = static_cast<std::size_t>(info.channels);
   const std::uintmax_t maxSamples = fileSize * kMaxSamplesPerByte;
   std::vector<std::int16_t> samples;
   samples.reserve(static_cast<std::size_t>(
       std::min(static_cast<std::uintmax_t>(info.frames) * channels, maxSamples)));
-  std::vector<std::int16_t> chunk(static_cast<std::size_t>(kChunkFrames) * channels);
+  // Read as floating point, full scale 1.0, whatever the file holds:
+  // floating-point files come to full 16-bit scale, clipped, and 16-bit
+  // files come back exactly as written.
+  std::vector<float> chunk(static_cast<std::size_t>(kChunkFrames) * channels);
   for (;;) {
-    const sf_count_t frames = sf_readf_short(file.get(), chunk.data(), kChunkFrames);
+    const sf_count_t frames = sf_readf_float(file.get(), chunk.data(), kChunkFrames);
     if (frames <= 0) break;
     const auto count = static_cast<std::size_t>(frames) * channels;
     if (samples.size() + count > maxSamples) return nullptr;
-    samples.insert(samples.end(), chunk.begin(),
-                   chunk.begin() + static_cast<std::ptrdiff_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+      const long sample = std::lround(static_cast<double>(chunk[i]) * 32768.0);
+      samples.push_back(static_cast<std::int16_t>(std::clamp(sample, -32768L, 32767L)));
+    }
   }
   if (samples.empty()) return nullptr;
   return std::make_shared<Sound>(std::move(samples), info.channels, info.samplerate);
