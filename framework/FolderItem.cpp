@@ -65,9 +65,7 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
   return std::make_shared<Picture>(image);
 }
 
-std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
-  return internal::ReadSoundFile(path_);
-}
+std::shared_ptr<Sound> FolderItem::OpenAsSound() const { return internal::ReadSoundFile(path_); }
 
 std::shared_ptr<FolderItem> ExecutableFile() {
   if (!ExecutablePathOverride().empty()) {
