@@ -56,17 +56,16 @@ std::shared_ptr<FolderItem> FolderItem::Child(std::string_view name) const {
 }
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
-  if (Directory()) return nullptr;
+  // Only a regular file: a device or a pipe could be read without end.
+  std::error_code error;
+  if (!fs::is_regular_file(path_, error)) return nullptr;
   QImageReader reader(QString::fromStdString(path_));
   QImage image = reader.read();
   if (image.isNull()) return nullptr;
   return std::make_shared<Picture>(image);
 }
 
-std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
-  if (Directory()) return nullptr;
-  return internal::ReadSoundFile(path_);
-}
+std::shared_ptr<Sound> FolderItem::OpenAsSound() const { return internal::ReadSoundFile(path_); }
 
 std::shared_ptr<FolderItem> ExecutableFile() {
   if (!ExecutablePathOverride().empty()) {
