@@ -361,6 +361,12 @@ void MakeControl(Window1& window, const Row& row) {
 
 }  // namespace
 
+std::vector<std::string> Window1::ControlRecords() {
+  std::vector<std::string> records;
+  for (const Row& row : ControlTable()) records.push_back(Record(row));
+  return records;
+}
+
 void Window1::CreateControls0() {
   for (const Row& row : std::span(ControlTable()).first(kMadeByCreateControls0)) {
     MakeControl(*this, row);

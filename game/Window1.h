@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Framework.h"
 
@@ -27,8 +28,10 @@ class Window1 : public fw::Window {
  public:
   // The single game window; the first request builds it.
   static Window1& Instance();
-  // The window's own designer property record.
+  // The window's own designer property record, and its controls' in the
+  // order they are made.
   [[nodiscard]] static std::string DesignRecord();
+  [[nodiscard]] static std::vector<std::string> ControlRecords();
 
   Window1();
 
