@@ -268,7 +268,8 @@ void TextControl::ApplyFont() {
   font.setBold(bold_);
   font.setItalic(italic_);
   font.setUnderline(underline_);
-  widget->setFont(font);
+  // Records repeat the defaults: an unchanged font costs no new layout.
+  if (widget->font() != font) widget->setFont(font);
 }
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 #include "internal/Dispatch.h"
 
@@ -21,21 +22,32 @@ class LabelWidget : public QLabel {
 
   // Text stands at the top of the box. A line taller than its box stands on
   // the box's bottom instead: what is cut is then the room the font keeps
-  // above its capitals, not the descenders.
-  void Align(Qt::Alignment horizontal) {
-    bool tall = !wordWrap() && fontMetrics().height() > height();
-    setAlignment(horizontal | (tall ? Qt::AlignBottom : Qt::AlignTop));
+  // above its capitals, not the descenders. Measured only while the label
+  // shows, so that hidden labels load no fonts.
+  void SetHorizontalAlignment(Qt::Alignment horizontal) {
+    horizontal_ = horizontal;
+    Place();
+  }
+
+  void Place() {
+    bool tall = isVisible() && !wordWrap() && fontMetrics().height() > height();
+    setAlignment(horizontal_ | (tall ? Qt::AlignBottom : Qt::AlignTop));
   }
 
  protected:
+  void showEvent(QShowEvent* event) override {
+    QLabel::showEvent(event);
+    Place();
+  }
+
   void resizeEvent(QResizeEvent* event) override {
     QLabel::resizeEvent(event);
-    Align(alignment() & Qt::AlignHorizontal_Mask);
+    Place();
   }
 
   void changeEvent(QEvent* event) override {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) Align(alignment() & Qt::AlignHorizontal_Mask);
+    if (event->type() == QEvent::FontChange) Place();
   }
 
   void mousePressEvent(QMouseEvent* event) override {
@@ -50,6 +62,7 @@ class LabelWidget : public QLabel {
 
  private:
   Label& owner_;
+  Qt::Alignment horizontal_ = Qt::AlignLeft;
 };
 
 LabelWidget& Shown(QWidget* widget) { return *static_cast<LabelWidget*>(widget); }
@@ -85,7 +98,7 @@ void Label::SetTextAlign(std::int32_t align) {
   Qt::Alignment horizontal = align == 1   ? Qt::AlignHCenter
                              : align == 2 ? Qt::AlignRight
                                           : Qt::AlignLeft;
-  Shown(Widget()).Align(horizontal);
+  Shown(Widget()).SetHorizontalAlignment(horizontal);
 }
 
 void Label::SetTextColor(Color color) {
@@ -100,7 +113,7 @@ void Label::SetMultiLine(bool multiLine) {
   multiLine_ = multiLine;
   LabelWidget& label = Shown(Widget());
   label.setWordWrap(multiLine);
-  label.Align(label.alignment() & Qt::AlignHorizontal_Mask);
+  label.Place();
 }
 
 }  // namespace fw
