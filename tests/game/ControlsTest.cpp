@@ -236,6 +236,7 @@ TEST_F(GameWindow, TextsFitTheBoxesDesignedForThem) {
   for (fw::RectControl* control : RectControls(window())) {
     auto* label = dynamic_cast<fw::Label*>(control);
     if (label == nullptr || label->Text().empty()) continue;
+    label->SetVisible(true);  // as a player sees it, hidden labels included
     QWidget* shown = label->Widget();
     QFontMetrics metrics(shown->font());
     QString text = QString::fromStdString(label->Text()).replace('\r', '\n');
