@@ -65,7 +65,7 @@ const PropertyTable& Control::Properties() const {
 
 struct RectControl::Impl {
   QPointer<QWidget> widget;
-  Qt::FocusPolicy focusPolicy;
+  Qt::FocusPolicy focusPolicy = Qt::NoFocus;
   Window* window = nullptr;
   std::int32_t left = 0;
   std::int32_t top = 0;

@@ -131,8 +131,7 @@ Window::~Window() {
 }
 
 Window& Window::Create(std::unique_ptr<Window> window, std::string typeName) {
-  Window& built = *window;
-  OpenWindows().push_back(std::move(window));
+  Window& built = *OpenWindows().emplace_back(std::move(window));
   ImplicitWindows()[std::move(typeName)] = &built;
 
   const EventHandlers& on = built.impl_->handlers;
@@ -219,9 +218,8 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
 }
 
 Object& Window::AddControl(std::string name, std::unique_ptr<Object> control) {
-  Object& added = *control;
   if (auto* named = dynamic_cast<Control*>(control.get())) named->SetName(name);
-  impl_->controls.push_back({std::move(name), std::move(control)});
+  Object& added = *impl_->controls.emplace_back(std::move(name), std::move(control)).control;
   if (auto* placed = dynamic_cast<RectControl*>(&added)) placed->AttachTo(*this);
   return added;
 }
