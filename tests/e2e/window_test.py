@@ -2,6 +2,7 @@
 menu bar, the board, the About page, and quitting with Ctrl+Q."""
 
 import os
+import subprocess
 import sys
 import unittest
 
@@ -127,6 +128,27 @@ class Quit(unittest.TestCase):
             status = game.wait(timeout=10)
             self.assertIsNotNone(status, "Ctrl+Q did not end the program")
             self.assertEqual(status, 0, game.output())
+
+
+class WithoutADisplay(unittest.TestCase):
+    """No display to open the window on: one clear line and status 1."""
+
+    def run_program(self, display):
+        env = {name: value for name, value in os.environ.items()
+               if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        if display is not None:
+            env["DISPLAY"] = display
+        return subprocess.run([os.environ["QUORVELLE_PROGRAM"]], env=env, capture_output=True,
+                              text=True, timeout=30)
+
+    def test_unset_or_unreachable_display(self):
+        for display, reason in ((None, "DISPLAY is not set"), (":987", ":987")):
+            done = self.run_program(display)
+            self.assertEqual(done.returncode, 1, done.stderr)
+            lines = done.stderr.strip().splitlines()
+            self.assertEqual(len(lines), 1, done.stderr)
+            self.assertTrue(lines[0].startswith("quorvelle: cannot open the window: "), lines[0])
+            self.assertIn(reason, lines[0])
 
 
 if __name__ == "__main__":
