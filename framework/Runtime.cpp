@@ -17,6 +17,7 @@
 #include "Menu.h"
 #include "Testing.h"
 #include "internal/Dispatch.h"
+#include "internal/QtMessages.h"
 
 namespace fw {
 
@@ -39,29 +40,14 @@ RuntimeState& State() {
 }
 
 // Qt reports a display it cannot open with a warning, then a fatal message
-// that would abort the process. While the application object is made, the
-// messages are held back: a fatal one becomes one line on stderr and exit
-// status 1; otherwise they go on to Qt's usual handler.
-struct StartupMessage {
-  QtMsgType type;
-  std::string category;
-  QString text;
-};
-std::vector<StartupMessage>& HeldMessages() {
-  static std::vector<StartupMessage> held;
-  return held;
-}
-
-void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  std::string category = context.category != nullptr ? context.category : "";
-  if (type != QtFatalMsg) {
-    HeldMessages().push_back({type, std::move(category), text});
-    return;
-  }
-  QString reason = text.section('\n', 0, 0);
-  for (const StartupMessage& held : HeldMessages()) {
-    if (held.category == "qt.qpa.xcb") {
-      reason = held.text;
+// that would abort the process: that becomes one line on stderr and exit
+// status 1.
+[[noreturn]] void CannotOpenTheWindow(const QString& fatal,
+                                      const std::vector<internal::QtMessageHold::Message>& held) {
+  QString reason = fatal.section('\n', 0, 0);
+  for (const auto& message : held) {
+    if (message.category == "qt.qpa.xcb") {
+      reason = message.text;
       break;
     }
   }
@@ -116,14 +102,10 @@ void RuntimeInit(int argc, char** argv) {
   static int qtArgc = 1;
   static char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
 
-  QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
-  State().qtApplication = std::make_unique<QApplication>(qtArgc, qtArgv);
-  qInstallMessageHandler(previous);
-  for (const StartupMessage& held : HeldMessages()) {
-    QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
-    qt_message_output(held.type, context, held.text);
+  {
+    const internal::QtMessageHold hold(CannotOpenTheWindow);
+    State().qtApplication = std::make_unique<QApplication>(qtArgc, qtArgv);
   }
-  HeldMessages().clear();
 
   QApplication::setApplicationName("Quorvelle");
   // The one window has no close box; message boxes closing must not end

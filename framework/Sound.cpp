@@ -12,12 +12,12 @@
 #include <QtGlobal>
 
 #include <cstdio>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Testing.h"
+#include "internal/QtMessages.h"
 
 namespace fw {
 
@@ -42,38 +42,12 @@ void WarnNoOutput(const char* reason) {
 constexpr int kReleaseMarginMs = 250;
 
 // Qt's audio back end tells of a sound server it cannot reach in warnings
-// of its own. While the default output is looked up they are held back:
-// dropped when there is no output, since the one warning above says it,
-// and passed on otherwise.
-struct HeldMessage {
-  QtMsgType type;
-  std::string category;
-  QString text;
-};
-
-std::mutex heldMutex;
-std::vector<HeldMessage> heldMessages;
-
-void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  const std::lock_guard lock(heldMutex);
-  heldMessages.push_back({type, context.category != nullptr ? context.category : "", text});
-}
-
+// of its own: dropped when there is no output, since the one warning above
+// says it, and passed on otherwise.
 QAudioDevice DefaultOutput() {
-  const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
+  internal::QtMessageHold hold;
   QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  qInstallMessageHandler(previous);
-  std::vector<HeldMessage> held;
-  {
-    const std::lock_guard lock(heldMutex);
-    held.swap(heldMessages);
-  }
-  if (!device.isNull()) {
-    for (const HeldMessage& message : held) {
-      const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-      qt_message_output(message.type, context, message.text);
-    }
-  }
+  if (device.isNull()) hold.Drop();
   return device;
 }
 
