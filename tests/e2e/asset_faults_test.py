@@ -89,7 +89,8 @@ def expected(file, fault):
 
 
 def apply_fault(path, fault):
-    data = open(path, "rb").read()
+    with open(path, "rb") as whole:
+        data = whole.read()
     if fault == "missing":
         os.remove(path)
         return
