@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "Window.h"
@@ -214,8 +216,16 @@ void RectControl::ApplyGeometry() {
   if (impl_->window != nullptr && widget->parentWidget() != nullptr) {
     origin = widget->parentWidget()->mapTo(impl_->window->Content(), QPoint(0, 0));
   }
-  widget->setGeometry(impl_->left - origin.x(), impl_->top - origin.y(), impl_->width,
-                      impl_->height);
+  // Any Int32 is a place or size a record may hold; on screen it is bounded
+  // to what a widget can have, so that Qt's int edges (left + width) never
+  // overflow.
+  auto place = [](std::int64_t at) {
+    return static_cast<int>(std::clamp<std::int64_t>(at, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  };
+  auto size = [](std::int32_t extent) { return std::clamp<int>(extent, 0, QWIDGETSIZE_MAX); };
+  widget->setGeometry(place(std::int64_t{impl_->left} - origin.x()),
+                      place(std::int64_t{impl_->top} - origin.y()), size(impl_->width),
+                      size(impl_->height));
 }
 
 const PropertyTable& TextControl::Properties() const {

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace fw {
 
@@ -37,7 +39,12 @@ double Val(std::string_view text) {
   }
   double value = 0.0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error == std::errc::result_out_of_range) return sign * HUGE_VAL;
+  if (error == std::errc::result_out_of_range) {
+    // Too large or too small for a double: strtod tells which (HUGE_VAL, or
+    // 0 for a number too close to 0), for the digits from_chars read.
+    value = std::strtod(std::string(text.data(), end).c_str(), nullptr);
+    return sign * value;
+  }
   return error == std::errc() ? sign * value : 0.0;
 }
 

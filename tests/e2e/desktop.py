@@ -193,15 +193,22 @@ class Desktop:
 
     # --- The program ------------------------------------------------------
 
-    def start_program(self, program=None, timeout=20):
-        """Starts the program and waits for its window to show."""
+    def launch(self, program=None, env=None):
+        """Starts the program without waiting for anything; its output,
+        stdout and stderr together, goes to its log."""
         program = program or os.environ["QUORVELLE_PROGRAM"]
         log = os.path.join(self.temp, f"program-{len(self.programs)}.log")
         with open(log, "wb") as out:
-            process = subprocess.Popen([program], env=self.env, stdout=out,
+            process = subprocess.Popen([program], env=env or self.env, stdout=out,
                                        stderr=subprocess.STDOUT)
         started = Program(process, log, None, (0, 0, 0, 0))
         self.programs.append(started)
+        return started
+
+    def start_program(self, program=None, timeout=20):
+        """Starts the program and waits for its window to show."""
+        started = self.launch(program)
+        process = started.process
         try:
             found = self.xdotool("search", "--sync", "--all", "--onlyvisible",
                                  "--pid", process.pid, "--name", f"^{WINDOW_TITLE}$",
@@ -211,6 +218,22 @@ class Desktop:
         started.window = found.split()[0]
         started.x, started.y, started.width, started.height = self.geometry(started.window)
         return started
+
+    def windows(self, program):
+        """The program's visible windows titled as the game's (the game
+        window and its message boxes), each as (id, x, y, width, height)."""
+        try:
+            found = self.xdotool("search", "--all", "--onlyvisible", "--pid",
+                                 program.process.pid, "--name", f"^{WINDOW_TITLE}$")
+        except subprocess.CalledProcessError:
+            return []  # none
+        shown = []
+        for window in found.split():
+            try:
+                shown.append((window, *self.geometry(window)))
+            except subprocess.CalledProcessError:
+                pass  # gone meanwhile
+        return shown
 
     def geometry(self, window):
         """x, y, width, height of a window on the screen."""
@@ -241,7 +264,12 @@ class Desktop:
         return Image.from_ppm(data)
 
     def move(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        # xdotool's --sync waits for the pointer to move, long after the
+        # move when it is already there.
+        where = dict(line.split("=", 1)
+                     for line in self.xdotool("getmouselocation", "--shell").split())
+        if (int(where["X"]), int(where["Y"])) != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
 
     def click(self, x, y, button=LEFT):
         self.move(x, y)

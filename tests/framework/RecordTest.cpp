@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "framework/Framework.h"
@@ -145,6 +150,28 @@ TEST(Record, TheErrorNamesTheByteWhereReadingFailed) {
     EXPECT_NE(error.Message().find("\"Sparkle\""), std::string::npos) << error.Message();
     EXPECT_NE(error.Message().find("byte 10"), std::string::npos) << error.Message();
   }
+}
+
+TEST(Record, PlacesAndSizesOfAnyValueAreHeldButBoundedOnScreen) {
+  // A widget keeps its edges in int: left + width must not overflow there.
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  fw::GroupBox box;
+  fw::SetProperties(box, fw::RecordWriter()
+                             .Int32("Left", 420)
+                             .Int32("Top", kMin)
+                             .Int32("Width", kMax)
+                             .Int32("Height", kMax)
+                             .Bytes());
+  EXPECT_EQ(box.Left(), 420);
+  EXPECT_EQ(box.Top(), kMin);
+  EXPECT_EQ(box.Width(), kMax);
+  const QRect placed = box.Widget()->geometry();
+  EXPECT_EQ(placed.left(), 420);
+  EXPECT_LT(placed.top(), 0);
+  EXPECT_GT(placed.width(), 0);
+  fw::SetProperties(box, fw::RecordWriter().Int32("Left", kMin).Int32("Width", kMin).Bytes());
+  EXPECT_EQ(box.Widget()->width(), 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "framework/Text.h"
 
 namespace {
@@ -24,6 +26,9 @@ TEST(Text, ValReadsTheNumberAtTheStart) {
   EXPECT_EQ(fw::Val(""), 0.0);
   EXPECT_EQ(fw::Val("abc"), 0.0);
   EXPECT_EQ(fw::Val("inf"), 0.0);
+  // Out of a double's range: too large is infinite, too small is 0.
+  EXPECT_EQ(fw::Val("-1e400"), -HUGE_VAL);
+  EXPECT_EQ(fw::Val("1e-400"), 0.0);
   EXPECT_EQ(fw::Str(fw::Val("8") + 3), "11");
 }
 
