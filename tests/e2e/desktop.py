@@ -214,9 +214,12 @@ class Desktop:
 
     def geometry(self, window):
         """x, y, width, height of a window on the screen."""
-        fields = dict(line.split("=", 1)
-                      for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        fields = self._query("getwindowgeometry", "--shell", window)
         return tuple(int(fields[name]) for name in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def _query(self, *args):
+        """The NAME=value lines of an xdotool query made with --shell."""
+        return dict(line.split("=", 1) for line in self.xdotool(*args).split())
 
     def title(self, window):
         return self.xdotool("getwindowname", window).rstrip("\n")
@@ -241,7 +244,15 @@ class Desktop:
         return Image.from_ppm(data)
 
     def move(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        """Moves the mouse and waits until it stands there. A move to where
+        it already stands is left out: xdotool would wait 15 s for it."""
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
+    def pointer(self):
+        """Where the mouse stands on the screen."""
+        fields = self._query("getmouselocation", "--shell")
+        return int(fields["X"]), int(fields["Y"])
 
     def click(self, x, y, button=LEFT):
         self.move(x, y)
