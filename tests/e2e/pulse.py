@@ -127,7 +127,9 @@ class PulseServer:
 
     def record(self, path):
         """Starts recording the sink's monitor into a mono WAV file; the
-        returned Recording stops it."""
+        returned Recording stops it. Start it before the sounds it is to
+        hear: a recording started while a client still holds a stream open
+        can begin with a stretch of a sound that had already been heard."""
         return Recording(path, self.client_env())
 
     def stop(self):
