@@ -16,9 +16,11 @@ Python 3 standard library only; needs Xvfb, xdotool and ImageMagick.
 
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
+import zlib
 
 CONTENT_WIDTH = 762
 CONTENT_HEIGHT = 602
@@ -59,6 +61,31 @@ class Image:
         at += 1  # the one blank after the header
         return cls(width, height, data[at:at + 3 * width * height])
 
+    @classmethod
+    def from_png(cls, path):
+        """Reads a PNG file of 8-bit RGB, not interlaced, as the game's
+        pictures are."""
+        with open(path, "rb") as file:
+            data = file.read()
+        if data[:8] != b"\x89PNG\r\n\x1a\n":
+            raise ValueError(f"{path}: not a PNG file")
+        header, compressed, at = None, b"", 8
+        while at < len(data):
+            length, kind = struct.unpack(">I4s", data[at:at + 8])
+            body = data[at + 8:at + 8 + length]
+            at += 12 + length
+            if kind == b"IHDR":
+                header = struct.unpack(">IIBBBBB", body)
+            elif kind == b"IDAT":
+                compressed += body
+            elif kind == b"IEND":
+                break
+        width, height, depth, colour_type, _, _, interlace = header
+        if depth != 8 or colour_type != 2 or interlace:
+            raise ValueError(f"{path}: not 8-bit RGB without interlacing")
+        rows = _unfilter(zlib.decompress(compressed), width * 3, height, 3)
+        return cls(width, height, b"".join(rows))
+
     def pixel(self, x, y):
         if not (0 <= x < self.width and 0 <= y < self.height):
             raise IndexError(f"pixel {x},{y} outside {self.width}x{self.height}")
@@ -72,19 +99,63 @@ class Image:
                 yield self.pixel(x, y)
 
 
+def _unfilter(raw, stride, height, step):
+    """A PNG's scanlines with their filters undone, as bytearrays."""
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        start = y * (stride + 1)
+        kind, row = raw[start], bytearray(raw[start + 1:start + 1 + stride])
+        for i in range(stride):
+            a = row[i - step] if i >= step else 0
+            b = previous[i]
+            c = previous[i - step] if i >= step else 0
+            if kind == 1:
+                row[i] = (row[i] + a) & 0xFF
+            elif kind == 2:
+                row[i] = (row[i] + b) & 0xFF
+            elif kind == 3:
+                row[i] = (row[i] + (a + b) // 2) & 0xFF
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                nearest = a if pa <= pb and pa <= pc else b if pb <= pc else c
+                row[i] = (row[i] + nearest) & 0xFF
+        rows.append(row)
+        previous = row
+    return rows
+
+
+class Content:
+    """A screenshot seen through a program's content area: points and
+    rectangles are in window content coordinates."""
+
+    def __init__(self, shot, origin):
+        self.shot = shot
+        self.left, self.top = origin
+
+    def at(self, x, y):
+        return self.shot.pixel(self.left + x, self.top + y)
+
+    def region(self, left, top, width, height):
+        """Every pixel of a rectangle, row by row, as a list."""
+        return list(self.shot.pixels(self.left + left, self.top + top, width, height))
+
+
 def dark(rgb, below=128):
     """Whether a pixel is dark enough to be a letter's ink."""
     return sum(rgb) / 3 < below
 
 
 class Program:
-    """The running program and its window."""
+    """The running program and its window. Its look, move and click work in
+    content coordinates on the desktop that started it."""
 
-    def __init__(self, process, log, window, geometry):
+    def __init__(self, process, log, window, geometry, desktop=None):
         self.process = process
         self.log = log
         self.window = window
         self.x, self.y, self.width, self.height = geometry
+        self.desktop = desktop
 
     @property
     def content_origin(self):
@@ -96,6 +167,16 @@ class Program:
         """A point of the content area in screen coordinates."""
         left, top = self.content_origin
         return left + x, top + y
+
+    def look(self):
+        """A screenshot, seen through the content area."""
+        return Content(self.desktop.screenshot(), self.content_origin)
+
+    def move(self, x, y):
+        self.desktop.move(*self.on_screen(x, y))
+
+    def click(self, x, y):
+        self.desktop.click(*self.on_screen(x, y))
 
     def output(self):
         with open(self.log, encoding="utf-8", errors="replace") as log:
@@ -194,20 +275,21 @@ class Desktop:
     # --- The program ------------------------------------------------------
 
     def launch(self, program=None, env=None):
-        """Starts the program without waiting for anything; its output,
-        stdout and stderr together, goes to its log."""
+        """Starts the program without waiting for anything; env holds
+        variables to set for it beside the display's. Its output, stdout and
+        stderr together, goes to its log."""
         program = program or os.environ["QUORVELLE_PROGRAM"]
         log = os.path.join(self.temp, f"program-{len(self.programs)}.log")
         with open(log, "wb") as out:
-            process = subprocess.Popen([program], env=env or self.env, stdout=out,
+            process = subprocess.Popen([program], env=dict(self.env, **(env or {})), stdout=out,
                                        stderr=subprocess.STDOUT)
-        started = Program(process, log, None, (0, 0, 0, 0))
+        started = Program(process, log, None, (0, 0, 0, 0), self)
         self.programs.append(started)
         return started
 
-    def start_program(self, program=None, timeout=20):
+    def start_program(self, program=None, timeout=20, env=None):
         """Starts the program and waits for its window to show."""
-        started = self.launch(program)
+        started = self.launch(program, env)
         process = started.process
         try:
             found = self.xdotool("search", "--sync", "--all", "--onlyvisible",
@@ -237,9 +319,12 @@ class Desktop:
 
     def geometry(self, window):
         """x, y, width, height of a window on the screen."""
-        fields = dict(line.split("=", 1)
-                      for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        fields = self._query("getwindowgeometry", "--shell", window)
         return tuple(int(fields[name]) for name in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def _query(self, *args):
+        """The NAME=value lines of an xdotool query made with --shell."""
+        return dict(line.split("=", 1) for line in self.xdotool(*args).split())
 
     def title(self, window):
         return self.xdotool("getwindowname", window).rstrip("\n")
@@ -264,12 +349,15 @@ class Desktop:
         return Image.from_ppm(data)
 
     def move(self, x, y):
-        # xdotool's --sync waits for the pointer to move, long after the
-        # move when it is already there.
-        where = dict(line.split("=", 1)
-                     for line in self.xdotool("getmouselocation", "--shell").split())
-        if (int(where["X"]), int(where["Y"])) != (x, y):
+        """Moves the mouse and waits until it stands there. A move to where
+        it already stands is left out: xdotool would wait 15 s for it."""
+        if self.pointer() != (x, y):
             self.xdotool("mousemove", "--sync", x, y)
+
+    def pointer(self):
+        """Where the mouse stands on the screen."""
+        fields = self._query("getmouselocation", "--shell")
+        return int(fields["X"]), int(fields["Y"])
 
     def click(self, x, y, button=LEFT):
         self.move(x, y)

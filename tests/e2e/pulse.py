@@ -19,6 +19,7 @@ import wave
 
 SINK = "quorvelle_test"
 RATE = 44100
+_WAV_HEADER = 44
 
 
 def _client_config(folder):
@@ -65,14 +66,18 @@ class PulseServer:
         return env
 
     def client_env(self):
-        env = dict(os.environ)
-        env.update(
-            XDG_RUNTIME_DIR=self.runtime,
-            PULSE_RUNTIME_PATH=os.path.join(self.runtime, "pulse"),
-            PULSE_SERVER="unix:" + self.socket,
-            PULSE_CLIENTCONFIG=_client_config(self.folder),
-        )
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        env.update(self.client_settings())
         return env
+
+    def client_settings(self):
+        """The variables that make a client use this server, to set over
+        another environment (a test display's)."""
+        return {
+            "PULSE_RUNTIME_PATH": os.path.join(self.runtime, "pulse"),
+            "PULSE_SERVER": "unix:" + self.socket,
+            "PULSE_CLIENTCONFIG": _client_config(self.folder),
+        }
 
     def __enter__(self):
         try:
@@ -122,7 +127,9 @@ class PulseServer:
 
     def record(self, path):
         """Starts recording the sink's monitor into a mono WAV file; the
-        returned Recording stops it."""
+        returned Recording stops it. Start it before the sounds it is to
+        hear: a recording started while a client still holds a stream open
+        can begin with a stretch of a sound that had already been heard."""
         return Recording(path, self.client_env())
 
     def stop(self):
@@ -143,17 +150,27 @@ class Recording:
             ["parecord", "--device=" + SINK + ".monitor", "--file-format=wav",
              "--format=s16le", "--rate=%d" % RATE, "--channels=1", "--latency-msec=20", path],
             env=env, stdin=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        time.sleep(0.5)  # the stream is connected
+        self._wait_for_samples()
+
+    def _wait_for_samples(self, timeout=15):
+        """Waits until samples reach the file: the first stream of a new
+        server takes more than a second to start."""
+        deadline = time.monotonic() + timeout
+        while not (os.path.exists(self.path) and os.path.getsize(self.path) > _WAV_HEADER):
+            if self.process.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("parecord records nothing: %r"
+                                   % self.process.communicate(timeout=5)[1])
+            time.sleep(0.02)
 
     def stop(self):
         """Stops recording; returns the recorded samples."""
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGINT)
         try:
-            self.process.wait(timeout=10)
+            self.process.communicate(timeout=10)
         except subprocess.TimeoutExpired:
             self.process.kill()
-            self.process.wait()
+            self.process.communicate()
         with wave.open(self.path, "rb") as recorded:
             assert recorded.getsampwidth() == 2 and recorded.getnchannels() == 1
             return array.array("h", recorded.readframes(recorded.getnframes()))
@@ -163,10 +180,35 @@ def rms(samples):
     return math.sqrt(sum(s * s for s in samples) / len(samples)) if samples else 0.0
 
 
+def _levels(samples, window):
+    return [rms(samples[i:i + window]) for i in range(0, len(samples), window)]
+
+
 def loud_span(samples, window=441, threshold=300.0):
     """The length in seconds from the first to the last 10 ms window whose
     RMS passes the threshold, and the loudest window's RMS."""
-    levels = [rms(samples[i:i + window]) for i in range(0, len(samples), window)]
+    levels = _levels(samples, window)
     loud = [i for i, level in enumerate(levels) if level > threshold]
     span = (loud[-1] - loud[0] + 1) * window / RATE if loud else 0.0
     return span, max(levels, default=0.0)
+
+
+def bursts(samples, window=441, threshold=300.0, gap=0.1):
+    """The sounds in a recording, told apart by a quiet of at least gap
+    seconds: (start, length) in seconds of each, in order."""
+    found = []
+    seconds = window / RATE
+    for i, level in enumerate(_levels(samples, window)):
+        if level <= threshold:
+            continue
+        at = i * seconds
+        if found and at - sum(found[-1]) < gap:
+            found[-1] = (found[-1][0], at + seconds - found[-1][0])
+        else:
+            found.append((at, seconds))
+    return found
+
+
+def describe(sounds):
+    """bursts() as text, for a test's output."""
+    return ", ".join(f"{length:.2f} s at {start:.2f} s" for start, length in sounds) or "nothing"
