@@ -219,7 +219,8 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
 
 Object& Window::AddControl(std::string name, std::unique_ptr<Object> control) {
   if (auto* named = dynamic_cast<Control*>(control.get())) named->SetName(name);
-  Object& added = *impl_->controls.emplace_back(std::move(name), std::move(control)).control;
+  Object& added =
+      *impl_->controls.emplace_back(Impl::Registered{std::move(name), std::move(control)}).control;
   if (auto* placed = dynamic_cast<RectControl*>(&added)) placed->AttachTo(*this);
   return added;
 }
