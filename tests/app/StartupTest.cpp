@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <cstdlib>
 
 #include "app/App.h"
@@ -29,6 +31,16 @@ TEST(Startup, BuildsTheApplicationWithItsMenuBarBeforeTheWindow) {
   EXPECT_EQ(window.MenuBar(), fw::App()->MenuBar());
   EXPECT_TRUE(window.Visible());
   EXPECT_EQ(window.Title(), "Quorvelle");
+
+  // It can be minimised, but neither closed, maximised nor resized.
+  QWidget* shown = window.Widget();
+  Qt::WindowFlags flags = shown->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(shown->minimumSize(), shown->maximumSize());
+  EXPECT_EQ(window.Content()->size(), QSize(762, 602));
+  EXPECT_FALSE(shown->close());
+  EXPECT_TRUE(shown->isVisible());
 }
 
 TEST(Startup, ASecondRequestForTheWindowBuildsNothing) {

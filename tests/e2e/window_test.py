@@ -20,12 +20,6 @@ SQUARES = {0: (80, 156), 1: (146, 156), 2: (212, 156),
 SQUARE = 64
 
 
-def resources_have(name):
-    program = os.environ["QUORVELLE_PROGRAM"]
-    resources = os.path.join(os.path.dirname(os.path.dirname(program)), "Resources")
-    return os.path.exists(os.path.join(resources, name))
-
-
 class WindowAtStart(unittest.TestCase):
     """One program, looked at as it opens."""
 
@@ -69,21 +63,12 @@ class WindowAtStart(unittest.TestCase):
             self.assertNotEqual(self.at(0, CONTENT_HEIGHT), BACKGROUND)
 
     def test_board_squares_stand_at_their_places(self):
-        pictures = resources_have("white.png")
         for number, (left, top) in SQUARES.items():
             inside = [self.at(left + dx, top + dy) for dx in (2, 32, 61) for dy in (2, 32, 61)]
-            if pictures:
-                self.assertEqual(set(inside), {WHITE}, f"square {number}")
-            else:
-                # Without Resources/white.png a square shows no picture:
-                # it is only the window's background.
-                self.assertEqual(set(inside), {BACKGROUND}, f"square {number}")
+            self.assertEqual(set(inside), {WHITE}, f"square {number}")
             # The two-pixel gaps between squares are background.
             self.assertEqual(self.at(left + SQUARE, top + 32), BACKGROUND, f"right of {number}")
             self.assertEqual(self.at(left + 32, top + SQUARE), BACKGROUND, f"below {number}")
-        if not pictures:
-            print("note: Resources/white.png is not built yet; the squares' white faces "
-                  "were not checked", file=sys.stderr)
 
     def test_about_page_shows(self):
         self.assertGreater(self.ink(411, 81, 114, 31), 50, "the name on the About page")
