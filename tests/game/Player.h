@@ -1,71 +1,68 @@
 #pragma once
 
-// Plays the real game window as a player would: real wheel, click and
-// pointer-leave events delivered to the real widgets, the timers' ticks
-// fired on demand, and what the board shows read back from the squares.
+// Plays the real game window, built as start-up builds it: real Qt wheel,
+// click, key and pointer-leave events on the real widgets, the timers'
+// ticks fired on demand. It judges a square by its pixels against the
+// picture files and names a sound by the samples of the sound files; what
+// would reach the desktop (links, message boxes) is caught.
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <QWidget>
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "framework/Framework.h"
 #include "framework/Testing.h"
 #include "game/Window1.h"
-#include "tests/game/GameWindow.h"
 
-namespace play {
-
-// One flash as the player saw it: a square and its colour letter.
-struct Flash {
-  std::int32_t square;
-  std::string colour;
-  friend bool operator==(const Flash&, const Flash&) = default;
+// The player's colours: letter, wheel movement (deltaY above 0 is down,
+// deltaX above 0 right) and picture file, whose name is the colour's word.
+struct Colour {
+  char letter;
+  int deltaX, deltaY;
+  const char* file;
 };
+inline constexpr Colour kColours[] = {
+    {'b', 0, 1, "blue"}, {'r', 0, -1, "red"}, {'g', 1, 0, "green"}, {'y', -1, 0, "yellow"}};
+const Colour& ColourOf(char letter);
+using Strings = std::vector<std::string>;
 
-class Player : public GameWindow {
+class Player : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  static std::uint32_t Seed();  // QUORVELLE_GAME_SEED repeats a run
 
-  fw::ImageWell& Square(std::int32_t square) { return fw::NotNil(window().ImageWell1(square)); }
+  Window1& w() { return Window1::Instance(); }
+  fw::ImageWell& Square(int square) { return fw::NotNil(w().ImageWell1(square)); }
+  static const std::string& Text(fw::Label* label) { return fw::NotNil(label).Text(); }
+  static bool Seen(fw::RectControl* control) { return control->Widget()->isVisible(); }
 
-  // --- Input, as real Qt events ------------------------------------------
-  // A wheel movement over a square: deltaY above 0 is down, deltaX above 0
-  // is right.
-  void Wheel(fw::ImageWell& well, int deltaX, int deltaY);
-  void Wheel(std::int32_t square, int deltaX, int deltaY) { Wheel(Square(square), deltaX, deltaY); }
-  void Click(fw::RectControl& control);
-  void Click(std::int32_t square) { Click(Square(square)); }
-  void Leave(fw::RectControl& control);
-  // Chooses a colour (by letter) over a square with the wheel, then clicks it.
-  void Answer(std::int32_t square, const std::string& colour);
-  void Answer(const std::vector<Flash>& flashes);
+  // --- Input -----------------------------------------------------------------
+  static void Wheel(fw::RectControl& well, int deltaX, int deltaY,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  static void Click(fw::RectControl* control);
+  void Click(int square) { Click(&Square(square)); }
+  static void Leave(fw::RectControl& control);
+  static void Press(Qt::Key key);         // to the widget that has the focus
+  void Answer(const std::string& steps);  // "0b4r": over each square the wheel, then a click
+  void FlashTick() { fw::testing::Tick(fw::NotNil(w().Timer1())); }
+  void ClearTick() { fw::testing::Tick(fw::NotNil(w().Timer2())); }
+  void Start() { Click(w().PushButton1()); }
+  void End() { Click(w().PushButton2()); }
+  std::string WatchRound();  // ticks until "Your Turn"; the flashes seen
 
-  // --- Time --------------------------------------------------------------
-  void FlashTick() { fw::testing::Tick(fw::NotNil(window().Timer1())); }
-  void ClearTick() { fw::testing::Tick(fw::NotNil(window().Timer2())); }
-  void Start() { Click(fw::NotNil(window().PushButton1())); }
-  // Ticks until the player's turn, reading each flash off the board.
-  std::vector<Flash> WatchRound();
+  // --- What the player sees --------------------------------------------------
+  static std::string Shows(fw::RectControl& well);  // "white", "red", "two", ...; "none"
+  std::string Board();  // the picture all squares show; else the one lit, "4r"; else "mixed"
+  // The board and whether it takes input, the score, what shows of "Your
+  // Turn", the final score and START, the Me/You lines, the timers' modes.
+  std::string Screen();
+  bool YourTurn() { return Seen(w().Label4()); }
+  std::string Score() { return Text(w().Label2()); }
 
-  // --- What the player sees ----------------------------------------------
-  // The colour letter a square shows, "white", a digit's name, or "none".
-  std::string Shows(std::int32_t square);
-  // The one lit square, if exactly one square shows a colour.
-  std::optional<Flash> Lit();
-  bool AllShow(const std::shared_ptr<fw::Picture>& picture);
-  std::string Score() { return fw::NotNil(window().Label2()).Text(); }
-  bool YourTurn() { return fw::NotNil(window().Label4()).Visible(); }
-  void SelectSilent() { Click(fw::NotNil(window().RadioButton2())); }
-
-  // --- What the player hears ---------------------------------------------
-  // The sounds played so far, by asset name ("Basso", "Purr", "Ping").
-  std::vector<std::string> Heard();
-  std::vector<const fw::Sound*> played;
-  // Unhandled exceptions reported so far, by class name.
-  std::vector<std::string> unhandled;
+  Strings heard, unhandled, opened, boxes;  // sounds by file; class names; URLs; messages
 };
-
-}  // namespace play

@@ -1,0 +1,156 @@
+// The window's 43 controls as built: the registry, where the controls
+// stand, their texts and looks, and the keyboard.
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "tests/game/Player.h"
+
+namespace {
+
+using Layout = Player;
+
+QRect OnContent(Window1& window, fw::RectControl* control) {
+  return {control->Widget()->mapTo(window.Content(), QPoint(0, 0)), control->Widget()->size()};
+}
+
+std::vector<fw::RectControl*> RectControls(Window1& window) {
+  std::vector<fw::RectControl*> all;
+  for (fw::Object* object : window.Controls()) {
+    if (auto* control = dynamic_cast<fw::RectControl*>(object)) all.push_back(control);
+  }
+  return all;
+}
+
+int InkRows(const QImage& image, QRgb background) {
+  int rows = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < image.width() && !ink; ++x) ink = image.pixel(x, y) != background;
+    rows += ink;
+  }
+  return rows;
+}
+
+TEST_F(Layout, TheRegistryHoldsTheBoardArrayAndTheTimersAndEachHolderBeforeItsControls) {
+  std::vector<fw::Object*> all = w().Controls();
+  ASSERT_EQ(all.size(), 43U);
+  for (std::size_t square = 0; square <= 8; ++square) {
+    EXPECT_EQ(all[square], w().ImageWell1(static_cast<int>(square)));
+    EXPECT_NE(dynamic_cast<window1::ImageWell1*>(all[square]), nullptr);
+  }
+  EXPECT_TRUE(w().ImageWell1(-1) == nullptr && w().ImageWell1(9) == nullptr);
+  std::vector<fw::Object*> timers;
+  std::ranges::copy_if(all, std::back_inserter(timers),
+                       [](fw::Object* o) { return dynamic_cast<fw::Control*>(o) == nullptr; });
+  ASSERT_NE(w().Timer1(), w().Timer2());
+  EXPECT_EQ(timers, (std::vector<fw::Object*>{w().Timer1(), w().Timer2()}));
+  for (fw::RectControl* held : RectControls(w())) {
+    if (held->InitialParent().empty()) continue;
+    EXPECT_LT(std::ranges::find(all, w().ControlByName(held->InitialParent())),
+              std::ranges::find(all, held))
+        << held->Name();
+  }
+}
+
+TEST_F(Layout, ControlsStandAtTheirWindowCoordinatesWhicheverPageShows) {
+  const QRect content(0, 0, 762, 602);
+  ASSERT_EQ(w().Content()->size(), content.size());
+  for (int page : {1, 0}) {
+    w().TabPanel1()->SetValue(page);
+    QApplication::processEvents();
+    for (fw::RectControl* control : RectControls(w())) {
+      QRect designed(control->Left(), control->Top(), control->Width(), control->Height());
+      EXPECT_EQ(OnContent(w(), control), designed) << control->Name() << " on page " << page;
+      EXPECT_TRUE(content.contains(designed)) << control->Name();
+    }
+  }
+  const std::pair<fw::RectControl*, QRect> places[] = {
+      {w().TabPanel1(), {304, 14, 418, 512}},    {w().Label11(), {411, 81, 114, 31}},
+      {w().PushButton6(), {617, 495, 80, 20}},   {w().GroupBox1(), {420, 538, 284, 44}},
+      {w().RadioButton2(), {577, 556, 100, 20}}, {w().Label4(), {58, 99, 194, 45}}};
+  for (const auto& [control, place] : places) EXPECT_EQ(OnContent(w(), control), place);
+  const int rows[] = {0, 1, 2, 5, 4, 3, 7, 6, 8};
+  for (int at = 0; at < 9; ++at) {
+    EXPECT_EQ(OnContent(w(), &Square(rows[at])),
+              QRect(80 + 66 * (at % 3), 156 + 66 * (at / 3), 64, 64))
+        << "square " << rows[at];
+  }
+}
+
+TEST_F(Layout, TextsArriveByteForByteAndACarriageReturnBreaksTheLine) {
+  EXPECT_EQ(Text(w().Label12()), "V1.5.1  \xC3\x9F (for distribution)");
+  EXPECT_EQ(Text(w().Label12()).size(), 29U);
+  const std::string& practice = Text(w().Label20());
+  EXPECT_EQ(QString::fromStdString(practice).size(), 488);
+  EXPECT_TRUE(practice.ends_with(" alteration.\r" + std::string(73, ' ')));
+  EXPECT_EQ(std::ranges::count(practice, '\r'), 2);
+  EXPECT_EQ(static_cast<QLabel*>(w().Label20()->Widget())->text().count('\n'), 2);
+}
+
+// Hidden labels too, shown first as a player will see them. Nothing is cut
+// at the top or the bottom: as many rows of ink as with room to spare.
+TEST_F(Layout, EveryLabelsTextFitsItsBox) {
+  for (fw::RectControl* control : RectControls(w())) {
+    auto* label = dynamic_cast<fw::Label*>(control);
+    if (label == nullptr || label->Text().empty()) continue;
+    label->SetVisible(true);
+    QWidget* shown = label->Widget();
+    QFontMetrics metrics(shown->font());
+    QString text = QString::fromStdString(label->Text()).replace('\r', '\n');
+    QRect needed = metrics.boundingRect(QRect(0, 0, label->Width(), 10000),
+                                        label->MultiLine() ? Qt::TextWordWrap : 0, text);
+    EXPECT_LE(label->MultiLine() ? needed.height() : needed.width(),
+              label->MultiLine() ? label->Height() : label->Width())
+        << label->Name();
+    if (label->MultiLine()) continue;
+    QRgb background = shown->palette().color(QPalette::Window).rgb();
+    QImage free(label->Width(), 3 * metrics.height(), QImage::Format_RGB32);
+    free.fill(background);
+    QPainter painter(&free);
+    painter.setFont(shown->font());
+    painter.setPen(shown->palette().color(QPalette::WindowText));
+    painter.drawText(QRect(0, metrics.height(), label->Width(), metrics.height()), 0, text);
+    painter.end();
+    EXPECT_EQ(InkRows(shown->grab().toImage(), background), InkRows(free, background))
+        << label->Name();
+  }
+}
+
+TEST_F(Layout, LabelsShowTheirLooks) {
+  auto looks = [](fw::Label* label) {
+    auto* shown = static_cast<QLabel*>(label->Widget());
+    QFont font = shown->font();
+    return std::tuple(font.pixelSize(), font.bold(), font.underline(),
+                      shown->palette().color(QPalette::WindowText).name().toStdString(),
+                      (shown->alignment() & Qt::AlignHorizontal_Mask).toInt());
+  };
+  EXPECT_EQ(looks(w().Label3()), std::tuple(18, true, false, "#ff0080", Qt::AlignHCenter));
+  EXPECT_EQ(looks(w().Label4()), std::tuple(36, true, false, "#dd0000", Qt::AlignHCenter));
+  EXPECT_EQ(looks(w().Label11()), std::tuple(18, true, false, "#000000", Qt::AlignHCenter));
+  for (fw::Label* link : {w().Label7(), w().Label8(), w().Label22()}) {
+    EXPECT_EQ(looks(link), std::tuple(12, false, true, "#6666ff", Qt::AlignLeft));
+  }
+  EXPECT_EQ(looks(w().Label16()), std::tuple(12, false, false, "#000000", Qt::AlignRight));
+}
+
+// Return and Enter push START while it shows, wherever the focus is.
+TEST_F(Layout, ReturnPushesStartWhileItShows) {
+  QApplication::setActiveWindow(w().Widget());
+  w().RadioButton1()->Widget()->setFocus();
+  Press(Qt::Key_Enter);
+  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  w().PushButton2()->Widget()->setFocus();
+  Press(Qt::Key_Return);  // START hidden: nothing, not END either
+  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  End();
+  Press(Qt::Key_Return);
+  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  EXPECT_EQ(heard, Strings{"Basso"});
+}
+
+}  // namespace
