@@ -1,12 +1,9 @@
 // The window's 43 controls as built: the registry, where the controls
 // stand, their texts and looks, and the keyboard.
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
-
-#include <algorithm>
 
 #include "tests/game/Player.h"
 
@@ -18,10 +15,11 @@ QRect OnContent(Window1& window, fw::RectControl* control) {
   return {control->Widget()->mapTo(window.Content(), QPoint(0, 0)), control->Widget()->size()};
 }
 
-std::vector<fw::RectControl*> RectControls(Window1& window) {
-  std::vector<fw::RectControl*> all;
+template <class Control>
+std::vector<Control*> All(Window1& window) {
+  std::vector<Control*> all;
   for (fw::Object* object : window.Controls()) {
-    if (auto* control = dynamic_cast<fw::RectControl*>(object)) all.push_back(control);
+    if (auto* control = dynamic_cast<Control*>(object)) all.push_back(control);
   }
   return all;
 }
@@ -44,29 +42,23 @@ TEST_F(Layout, TheRegistryHoldsTheBoardArrayAndTheTimersAndEachHolderBeforeItsCo
     EXPECT_NE(dynamic_cast<window1::ImageWell1*>(all[square]), nullptr);
   }
   EXPECT_TRUE(w().ImageWell1(-1) == nullptr && w().ImageWell1(9) == nullptr);
-  std::vector<fw::Object*> timers;
-  std::ranges::copy_if(all, std::back_inserter(timers),
-                       [](fw::Object* o) { return dynamic_cast<fw::Control*>(o) == nullptr; });
   ASSERT_NE(w().Timer1(), w().Timer2());
-  EXPECT_EQ(timers, (std::vector<fw::Object*>{w().Timer1(), w().Timer2()}));
-  for (fw::RectControl* held : RectControls(w())) {
-    if (held->InitialParent().empty()) continue;
-    EXPECT_LT(std::ranges::find(all, w().ControlByName(held->InitialParent())),
-              std::ranges::find(all, held))
-        << held->Name();
+  EXPECT_EQ(All<fw::Timer>(w()), (std::vector<fw::Timer*>{w().Timer1(), w().Timer2()}));
+  for (fw::RectControl* held : All<fw::RectControl>(w())) {
+    fw::Object* holder = w().ControlByName(held->InitialParent());
+    EXPECT_TRUE(!holder || std::ranges::find(all, holder) < std::ranges::find(all, held));
   }
 }
 
 TEST_F(Layout, ControlsStandAtTheirWindowCoordinatesWhicheverPageShows) {
-  const QRect content(0, 0, 762, 602);
-  ASSERT_EQ(w().Content()->size(), content.size());
+  ASSERT_EQ(w().Content()->size(), QSize(762, 602));
   for (int page : {1, 0}) {
     w().TabPanel1()->SetValue(page);
     QApplication::processEvents();
-    for (fw::RectControl* control : RectControls(w())) {
+    for (fw::RectControl* control : All<fw::RectControl>(w())) {
       QRect designed(control->Left(), control->Top(), control->Width(), control->Height());
       EXPECT_EQ(OnContent(w(), control), designed) << control->Name() << " on page " << page;
-      EXPECT_TRUE(content.contains(designed)) << control->Name();
+      EXPECT_TRUE(QRect(0, 0, 762, 602).contains(designed)) << control->Name();
     }
   }
   const std::pair<fw::RectControl*, QRect> places[] = {
@@ -74,11 +66,10 @@ TEST_F(Layout, ControlsStandAtTheirWindowCoordinatesWhicheverPageShows) {
       {w().PushButton6(), {617, 495, 80, 20}},   {w().GroupBox1(), {420, 538, 284, 44}},
       {w().RadioButton2(), {577, 556, 100, 20}}, {w().Label4(), {58, 99, 194, 45}}};
   for (const auto& [control, place] : places) EXPECT_EQ(OnContent(w(), control), place);
-  const int rows[] = {0, 1, 2, 5, 4, 3, 7, 6, 8};
+  const int rows[] = {0, 1, 2, 5, 4, 3, 7, 6, 8};  // the board's squares, row by row
   for (int at = 0; at < 9; ++at) {
     EXPECT_EQ(OnContent(w(), &Square(rows[at])),
-              QRect(80 + 66 * (at % 3), 156 + 66 * (at / 3), 64, 64))
-        << "square " << rows[at];
+              QRect(80 + 66 * (at % 3), 156 + 66 * (at / 3), 64, 64));
   }
 }
 
@@ -95,28 +86,27 @@ TEST_F(Layout, TextsArriveByteForByteAndACarriageReturnBreaksTheLine) {
 // Hidden labels too, shown first as a player will see them. Nothing is cut
 // at the top or the bottom: as many rows of ink as with room to spare.
 TEST_F(Layout, EveryLabelsTextFitsItsBox) {
-  for (fw::RectControl* control : RectControls(w())) {
-    auto* label = dynamic_cast<fw::Label*>(control);
-    if (label == nullptr || label->Text().empty()) continue;
+  for (fw::Label* label : All<fw::Label>(w())) {
     label->SetVisible(true);
-    QWidget* shown = label->Widget();
-    QFontMetrics metrics(shown->font());
-    QString text = QString::fromStdString(label->Text()).replace('\r', '\n');
-    QRect needed = metrics.boundingRect(QRect(0, 0, label->Width(), 10000),
-                                        label->MultiLine() ? Qt::TextWordWrap : 0, text);
-    EXPECT_LE(label->MultiLine() ? needed.height() : needed.width(),
-              label->MultiLine() ? label->Height() : label->Width())
+    const QFont font = label->Widget()->font();
+    const QString text = QString::fromStdString(label->Text()).replace('\r', '\n');
+    const QSize box(label->Width(), label->Height()), room(box.width(), 3 * box.height());
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect({}, room), label->MultiLine() ? Qt::TextWordWrap : 0, text);
+    EXPECT_TRUE(needed.width() <= box.width() &&
+                (!label->MultiLine() || needed.height() <= box.height()))
         << label->Name();
     if (label->MultiLine()) continue;
-    QRgb background = shown->palette().color(QPalette::Window).rgb();
-    QImage free(label->Width(), 3 * metrics.height(), QImage::Format_RGB32);
+    const QColor background = label->Widget()->palette().color(QPalette::Window);
+    QImage free(room, QImage::Format_RGB32);
     free.fill(background);
     QPainter painter(&free);
-    painter.setFont(shown->font());
-    painter.setPen(shown->palette().color(QPalette::WindowText));
-    painter.drawText(QRect(0, metrics.height(), label->Width(), metrics.height()), 0, text);
+    painter.setFont(font);
+    painter.setPen(label->Widget()->palette().color(QPalette::WindowText));
+    painter.drawText(QRect(0, box.height(), box.width(), 2 * box.height()), 0, text);
     painter.end();
-    EXPECT_EQ(InkRows(shown->grab().toImage(), background), InkRows(free, background))
+    EXPECT_EQ(InkRows(label->Widget()->grab().toImage(), background.rgb()),
+              InkRows(free, background.rgb()))
         << label->Name();
   }
 }
@@ -124,8 +114,7 @@ TEST_F(Layout, EveryLabelsTextFitsItsBox) {
 TEST_F(Layout, LabelsShowTheirLooks) {
   auto looks = [](fw::Label* label) {
     auto* shown = static_cast<QLabel*>(label->Widget());
-    QFont font = shown->font();
-    return std::tuple(font.pixelSize(), font.bold(), font.underline(),
+    return std::tuple(shown->font().pixelSize(), shown->font().bold(), shown->font().underline(),
                       shown->palette().color(QPalette::WindowText).name().toStdString(),
                       (shown->alignment() & Qt::AlignHorizontal_Mask).toInt());
   };
@@ -140,16 +129,17 @@ TEST_F(Layout, LabelsShowTheirLooks) {
 
 // Return and Enter push START while it shows, wherever the focus is.
 TEST_F(Layout, ReturnPushesStartWhileItShows) {
+  const std::string started = "two enabled; score 0; me ; you ; timers 20";
   QApplication::setActiveWindow(w().Widget());
   w().RadioButton1()->Widget()->setFocus();
   Press(Qt::Key_Enter);
-  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  EXPECT_EQ(Screen(), started);
   w().PushButton2()->Widget()->setFocus();
   Press(Qt::Key_Return);  // START hidden: nothing, not END either
-  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  EXPECT_EQ(Screen(), started);
   End();
   Press(Qt::Key_Return);
-  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  EXPECT_EQ(Screen(), started);
   EXPECT_EQ(heard, Strings{"Basso"});
 }
 

@@ -1,22 +1,30 @@
 #pragma once
 
-// Plays the real game window, built as start-up builds it: real Qt wheel,
-// click, key and pointer-leave events on the real widgets, the timers'
-// ticks fired on demand. It judges a square by its pixels against the
-// picture files and names a sound by the samples of the sound files; what
-// would reach the desktop (links, message boxes) is caught.
+// Plays the real game window, built as start-up builds it, with real Qt
+// events on the real widgets and the timers' ticks fired on demand. It
+// judges a square by its pixels against the picture files and names a sound
+// by the samples of the sound files; what would reach the desktop is caught.
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
 
-#include <cstdint>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "app/MenuBar1.h"
+#include "app/Startup.h"
 #include "framework/Framework.h"
 #include "framework/Testing.h"
 #include "game/Window1.h"
+
+using Strings = std::vector<std::string>;
 
 // The player's colours: letter, wheel movement (deltaY above 0 is down,
 // deltaX above 0 right) and picture file, whose name is the colour's word.
@@ -27,42 +35,145 @@ struct Colour {
 };
 inline constexpr Colour kColours[] = {
     {'b', 0, 1, "blue"}, {'r', 0, -1, "red"}, {'g', 1, 0, "green"}, {'y', -1, 0, "yellow"}};
-const Colour& ColourOf(char letter);
-using Strings = std::vector<std::string>;
+inline const Colour& ColourOf(char letter) {
+  return *std::ranges::find(kColours, letter, &Colour::letter);
+}
 
 class Player : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-  static std::uint32_t Seed();  // QUORVELLE_GAME_SEED repeats a run
+  static std::uint32_t Seed() {  // QUORVELLE_GAME_SEED repeats a run
+    const char* seed = std::getenv("QUORVELLE_GAME_SEED");
+    return seed != nullptr ? static_cast<std::uint32_t>(std::stoul(seed)) : 20261206U;
+  }
+  static std::string Resource(const std::string& file) {
+    const std::filesystem::path program(std::getenv("QUORVELLE_PROGRAM"));
+    return (program.parent_path().parent_path() / "Resources" / file).string();
+  }
+
+  void SetUp() override {
+    std::printf("seed %u (set QUORVELLE_GAME_SEED to repeat it)\n", Seed());
+    fw::SeedRandom(Seed());
+    fw::testing::SetExecutablePath(std::getenv("QUORVELLE_PROGRAM"));
+    fw::testing::SetSoundOutput([this](const fw::Sound& sound) { heard.push_back(Name(sound)); });
+    fw::testing::SetUnhandledExceptionReporter(
+        [this](std::string_view name, std::string_view) { unhandled.emplace_back(name); });
+    fw::testing::SetUrlHandler([this](const std::string& url) { opened.push_back(url); });
+    fw::testing::SetMessageBoxHandler([this](const std::string& text) { boxes.push_back(text); });
+    NewAppInstance();
+    MakeDefaultView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w().Widget()));
+  }
+  // The window and the menu bar go, but not the sounds: each is tried once
+  // per process.
+  void TearDown() override {
+    EXPECT_EQ(unhandled, Strings{});
+    fw::RuntimeReleaseGlobals();
+    MenuBar1::ReleaseInstance();
+    QApplication::processEvents();
+    fw::testing::SetSoundOutput({});
+    fw::testing::SetUnhandledExceptionReporter({});
+    fw::testing::SetUrlHandler({});
+    fw::testing::SetMessageBoxHandler({});
+    fw::testing::SetExecutablePath("");
+    fw::testing::ResetRun();
+  }
 
   Window1& w() { return Window1::Instance(); }
   fw::ImageWell& Square(int square) { return fw::NotNil(w().ImageWell1(square)); }
   static const std::string& Text(fw::Label* label) { return fw::NotNil(label).Text(); }
   static bool Seen(fw::RectControl* control) { return control->Widget()->isVisible(); }
 
-  // --- Input -----------------------------------------------------------------
+  // --- Input: real Qt events ---------------------------------------------------
+  static void Send(QWidget* widget, QEvent&& event) { QApplication::sendEvent(widget, &event); }
+  // Qt counts a turn up and a tilt left as positive angles.
   static void Wheel(fw::RectControl& well, int deltaX, int deltaY,
-                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  static void Click(fw::RectControl* control);
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QPointF at(well.Widget()->width() / 2.0, well.Widget()->height() / 2.0);
+    Send(well.Widget(),
+         QWheelEvent(at, well.Widget()->mapToGlobal(at), {}, {-deltaX * 120, -deltaY * 120},
+                     Qt::NoButton, modifiers, Qt::NoScrollPhase, false));
+  }
+  static void Click(fw::RectControl* control) {
+    QTest::mouseClick(control->Widget(), Qt::LeftButton);
+  }
   void Click(int square) { Click(&Square(square)); }
-  static void Leave(fw::RectControl& control);
-  static void Press(Qt::Key key);         // to the widget that has the focus
-  void Answer(const std::string& steps);  // "0b4r": over each square the wheel, then a click
+  static void Leave(fw::RectControl& control) { Send(control.Widget(), QEvent(QEvent::Leave)); }
+  static void Press(Qt::Key key) {  // to the widget that has the focus
+    Send(QApplication::focusWidget(), QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+  }
+  void Answer(const std::string& steps) {  // "0b4r": over each square the wheel, then a click
+    for (std::size_t at = 0; at + 1 < steps.size(); at += 2) {
+      const Colour& colour = ColourOf(steps[at + 1]);
+      Wheel(Square(steps[at] - '0'), colour.deltaX, colour.deltaY);
+      Click(steps[at] - '0');
+    }
+  }
   void FlashTick() { fw::testing::Tick(fw::NotNil(w().Timer1())); }
   void ClearTick() { fw::testing::Tick(fw::NotNil(w().Timer2())); }
   void Start() { Click(w().PushButton1()); }
   void End() { Click(w().PushButton2()); }
-  std::string WatchRound();  // ticks until "Your Turn"; the flashes seen
+  // Ticks until "Your Turn" shows, or so many flashes; the flashes seen.
+  std::string WatchRound(std::size_t flashes = 100) {
+    std::string seen;
+    for (int ticks = 0; ticks < 100 && !YourTurn() && seen.size() < 2 * flashes; ++ticks) {
+      FlashTick();
+      if (std::string board = Board(); board.size() == 2) seen += board;
+    }
+    EXPECT_TRUE(YourTurn() || seen.size() == 2 * flashes) << "the round never ended";
+    return seen;
+  }
 
-  // --- What the player sees --------------------------------------------------
-  static std::string Shows(fw::RectControl& well);  // "white", "red", "two", ...; "none"
-  std::string Board();  // the picture all squares show; else the one lit, "4r"; else "mixed"
+  // --- What the player sees and hears -----------------------------------------
+  // The picture file whose pixels the well shows in its middle, or "none".
+  static std::string Shows(fw::RectControl& well) {
+    static std::map<std::string, QImage> files;
+    QImage shown = well.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shown = shown.copy((shown.width() - 64) / 2, (shown.height() - 64) / 2, 64, 64);
+    for (const std::string name : {"white", "red", "blue", "green", "yellow", "two", "three",
+                                   "four", "five", "six", "seven", "eight", "nine"}) {
+      if (!files.contains(name)) {
+        files[name] = QImage(QString::fromStdString(Resource(name + ".png")))
+                          .convertToFormat(QImage::Format_RGB32);
+      }
+      if (files[name] == shown) return name;
+    }
+    return "none";
+  }
+  // The picture all squares show; else the one lit on white, as "4r"; else "mixed".
+  std::string Board() {
+    Strings shows;
+    for (int square = 0; square <= 8; ++square) shows.push_back(Shows(Square(square)));
+    if (std::ranges::count(shows, shows[0]) == 9) return shows[0];
+    auto lit = std::ranges::find_if(shows, [](auto& s) { return s != "white"; });
+    auto colour = std::ranges::find_if(kColours, [&](auto& c) { return *lit == c.file; });
+    if (std::ranges::count(shows, "white") != 8 || colour == std::end(kColours)) return "mixed";
+    return std::to_string(lit - shows.begin()) + colour->letter;
+  }
   // The board and whether it takes input, the score, what shows of "Your
   // Turn", the final score and START, the Me/You lines, the timers' modes.
-  std::string Screen();
+  std::string Screen() {
+    int on = 0;
+    for (int square = 0; square <= 8; ++square) on += Square(square).Enabled();
+    std::string screen = Board() + (on == 9 ? " enabled" : on == 0 ? " disabled" : " mixed");
+    screen += "; score " + Score() + (YourTurn() ? "; " + Text(w().Label4()) : "");
+    screen += Seen(w().Label3()) ? "; " + Text(w().Label3()) : "";
+    screen += Seen(w().PushButton1()) ? "; " + w().PushButton1()->Caption() : "";
+    screen += "; me " + Text(w().Label18()) + "; you " + Text(w().Label19()) + "; timers ";
+    return screen + std::to_string(w().Timer1()->Mode()) + std::to_string(w().Timer2()->Mode());
+  }
   bool YourTurn() { return Seen(w().Label4()); }
   std::string Score() { return Text(w().Label2()); }
+  // The sound file whose samples were played.
+  static std::string Name(const fw::Sound& played) {
+    static std::map<std::string, std::vector<std::int16_t>> files;
+    for (const std::string name : {"Basso", "Purr", "Ping"}) {
+      if (!files.contains(name)) {
+        files[name] = fw::NotNil(fw::FolderItem(Resource(name + ".aiff")).OpenAsSound()).Samples();
+      }
+      if (files[name] == played.Samples()) return name;
+    }
+    return "unknown";
+  }
 
   Strings heard, unhandled, opened, boxes;  // sounds by file; class names; URLs; messages
 };
