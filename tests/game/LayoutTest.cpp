@@ -3,7 +3,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPainter>
 
 #include "tests/game/Player.h"
 
@@ -42,7 +41,6 @@ TEST_F(Layout, TheRegistryHoldsTheBoardArrayAndTheTimersAndEachHolderBeforeItsCo
     EXPECT_NE(dynamic_cast<window1::ImageWell1*>(all[square]), nullptr);
   }
   EXPECT_TRUE(w().ImageWell1(-1) == nullptr && w().ImageWell1(9) == nullptr);
-  ASSERT_NE(w().Timer1(), w().Timer2());
   EXPECT_EQ(All<fw::Timer>(w()), (std::vector<fw::Timer*>{w().Timer1(), w().Timer2()}));
   for (fw::RectControl* held : All<fw::RectControl>(w())) {
     fw::Object* holder = w().ControlByName(held->InitialParent());
@@ -75,16 +73,15 @@ TEST_F(Layout, ControlsStandAtTheirWindowCoordinatesWhicheverPageShows) {
 
 TEST_F(Layout, TextsArriveByteForByteAndACarriageReturnBreaksTheLine) {
   EXPECT_EQ(Text(w().Label12()), "V1.5.1  \xC3\x9F (for distribution)");
-  EXPECT_EQ(Text(w().Label12()).size(), 29U);
   const std::string& practice = Text(w().Label20());
   EXPECT_EQ(QString::fromStdString(practice).size(), 488);
-  EXPECT_TRUE(practice.ends_with(" alteration.\r" + std::string(73, ' ')));
   EXPECT_EQ(std::ranges::count(practice, '\r'), 2);
   EXPECT_EQ(static_cast<QLabel*>(w().Label20()->Widget())->text().count('\n'), 2);
 }
 
 // Hidden labels too, shown first as a player will see them. Nothing is cut
-// at the top or the bottom: as many rows of ink as with room to spare.
+// at the top or the bottom: as many rows of ink as the label three times as
+// high shows.
 TEST_F(Layout, EveryLabelsTextFitsItsBox) {
   for (fw::Label* label : All<fw::Label>(w())) {
     label->SetVisible(true);
@@ -97,16 +94,10 @@ TEST_F(Layout, EveryLabelsTextFitsItsBox) {
                 (!label->MultiLine() || needed.height() <= box.height()))
         << label->Name();
     if (label->MultiLine()) continue;
-    const QColor background = label->Widget()->palette().color(QPalette::Window);
-    QImage free(room, QImage::Format_RGB32);
-    free.fill(background);
-    QPainter painter(&free);
-    painter.setFont(font);
-    painter.setPen(label->Widget()->palette().color(QPalette::WindowText));
-    painter.drawText(QRect(0, box.height(), box.width(), 2 * box.height()), 0, text);
-    painter.end();
-    EXPECT_EQ(InkRows(label->Widget()->grab().toImage(), background.rgb()),
-              InkRows(free, background.rgb()))
+    const QRgb background = label->Widget()->palette().color(QPalette::Window).rgb();
+    const QImage inBox = label->Widget()->grab().toImage();
+    label->Widget()->resize(room);
+    EXPECT_EQ(InkRows(inBox, background), InkRows(label->Widget()->grab().toImage(), background))
         << label->Name();
   }
 }

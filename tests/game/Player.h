@@ -15,8 +15,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "app/MenuBar1.h"
 #include "app/Startup.h"
@@ -26,18 +24,11 @@
 
 using Strings = std::vector<std::string>;
 
-// The player's colours: letter, wheel movement (deltaY above 0 is down,
-// deltaX above 0 right) and picture file, whose name is the colour's word.
-struct Colour {
-  char letter;
-  int deltaX, deltaY;
-  const char* file;
-};
-inline constexpr Colour kColours[] = {
-    {'b', 0, 1, "blue"}, {'r', 0, -1, "red"}, {'g', 1, 0, "green"}, {'y', -1, 0, "yellow"}};
-inline const Colour& ColourOf(char letter) {
-  return *std::ranges::find(kColours, letter, &Colour::letter);
-}
+// The player's colours by letter: the picture file, whose name is the
+// colour's word, and the wheel movement that chooses it (deltaY above 0 is
+// down, deltaX above 0 right).
+inline const std::map<char, std::tuple<std::string, int, int>> kColours{
+    {'b', {"blue", 0, 1}}, {'r', {"red", 0, -1}}, {'g', {"green", 1, 0}}, {'y', {"yellow", -1, 0}}};
 
 class Player : public ::testing::Test {
  protected:
@@ -63,8 +54,7 @@ class Player : public ::testing::Test {
     MakeDefaultView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w().Widget()));
   }
-  // The window and the menu bar go, but not the sounds: each is tried once
-  // per process.
+  // The window and the menu bar go, not the sounds: each is tried once a process.
   void TearDown() override {
     EXPECT_EQ(unhandled, Strings{});
     fw::RuntimeReleaseGlobals();
@@ -83,7 +73,6 @@ class Player : public ::testing::Test {
   static const std::string& Text(fw::Label* label) { return fw::NotNil(label).Text(); }
   static bool Seen(fw::RectControl* control) { return control->Widget()->isVisible(); }
 
-  // --- Input: real Qt events ---------------------------------------------------
   static void Send(QWidget* widget, QEvent&& event) { QApplication::sendEvent(widget, &event); }
   // Qt counts a turn up and a tilt left as positive angles.
   static void Wheel(fw::RectControl& well, int deltaX, int deltaY,
@@ -93,9 +82,7 @@ class Player : public ::testing::Test {
          QWheelEvent(at, well.Widget()->mapToGlobal(at), {}, {-deltaX * 120, -deltaY * 120},
                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false));
   }
-  static void Click(fw::RectControl* control) {
-    QTest::mouseClick(control->Widget(), Qt::LeftButton);
-  }
+  static void Click(fw::RectControl* well) { QTest::mouseClick(well->Widget(), Qt::LeftButton); }
   void Click(int square) { Click(&Square(square)); }
   static void Leave(fw::RectControl& control) { Send(control.Widget(), QEvent(QEvent::Leave)); }
   static void Press(Qt::Key key) {  // to the widget that has the focus
@@ -103,8 +90,8 @@ class Player : public ::testing::Test {
   }
   void Answer(const std::string& steps) {  // "0b4r": over each square the wheel, then a click
     for (std::size_t at = 0; at + 1 < steps.size(); at += 2) {
-      const Colour& colour = ColourOf(steps[at + 1]);
-      Wheel(Square(steps[at] - '0'), colour.deltaX, colour.deltaY);
+      Wheel(Square(steps[at] - '0'), std::get<1>(kColours.at(steps[at + 1])),
+            std::get<2>(kColours.at(steps[at + 1])));
       Click(steps[at] - '0');
     }
   }
@@ -123,7 +110,6 @@ class Player : public ::testing::Test {
     return seen;
   }
 
-  // --- What the player sees and hears -----------------------------------------
   // The picture file whose pixels the well shows in its middle, or "none".
   static std::string Shows(fw::RectControl& well) {
     static std::map<std::string, QImage> files;
@@ -145,9 +131,12 @@ class Player : public ::testing::Test {
     for (int square = 0; square <= 8; ++square) shows.push_back(Shows(Square(square)));
     if (std::ranges::count(shows, shows[0]) == 9) return shows[0];
     auto lit = std::ranges::find_if(shows, [](auto& s) { return s != "white"; });
-    auto colour = std::ranges::find_if(kColours, [&](auto& c) { return *lit == c.file; });
-    if (std::ranges::count(shows, "white") != 8 || colour == std::end(kColours)) return "mixed";
-    return std::to_string(lit - shows.begin()) + colour->letter;
+    for (const auto& [letter, colour] : kColours) {
+      if (std::ranges::count(shows, "white") == 8 && *lit == std::get<0>(colour)) {
+        return std::to_string(lit - shows.begin()) + letter;
+      }
+    }
+    return "mixed";
   }
   // The board and whether it takes input, the score, what shows of "Your
   // Turn", the final score and START, the Me/You lines, the timers' modes.
