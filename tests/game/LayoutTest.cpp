@@ -1,5 +1,4 @@
-// The window's 43 controls as built: the registry, where the controls
-// stand, their texts and looks, and the keyboard.
+// The window's 43 controls as built: the registry, their places, texts and looks, the keyboard.
 
 #include <QBitmap>
 #include <QLabel>
@@ -27,8 +26,8 @@ TEST_F(Layout, TheRegistryHoldsTheBoardArrayAndTheTimersAndEachHolderBeforeItsCo
   std::vector<fw::Object*> all = w().Controls();
   ASSERT_EQ(all.size(), 43U);
   for (int square = -1; square <= 9; ++square) {
-    const bool onBoard = square >= 0 && square <= 8;
-    EXPECT_EQ(w().ImageWell1(square), onBoard ? all[static_cast<std::size_t>(square)] : nullptr);
+    EXPECT_EQ(w().ImageWell1(square),
+              square < 0 || square > 8 ? nullptr : all.at(static_cast<std::size_t>(square)));
   }
   EXPECT_EQ(All<fw::Timer>(w()), (std::vector<fw::Timer*>{w().Timer1(), w().Timer2()}));
   for (fw::RectControl* held : All<fw::RectControl>(w())) {
@@ -60,17 +59,8 @@ TEST_F(Layout, ControlsStandAtTheirWindowCoordinatesWhicheverPageShows) {
   }
 }
 
-TEST_F(Layout, TextsArriveByteForByteAndACarriageReturnBreaksTheLine) {
-  EXPECT_EQ(Text(w().Label12()), "V1.5.1  \xC3\x9F (for distribution)");
-  const std::string& practice = Text(w().Label20());
-  EXPECT_EQ(QString::fromStdString(practice).size(), 488);
-  EXPECT_EQ(std::ranges::count(practice, '\r'), 2);
-  EXPECT_EQ(static_cast<QLabel*>(w().Label20()->Widget())->text().count('\n'), 2);
-}
-
-// Hidden labels too, shown first as a player will see them: the ink covers
-// as much as when the label is made three times as large (as high, for a
-// label that wraps its lines), so nothing is cut at any side.
+// Hidden labels too, shown first: the ink covers as much as in the label made three
+// times as large (as high, if it wraps its lines), so nothing is cut at any side.
 TEST_F(Layout, EveryLabelsTextFitsItsBox) {
   for (fw::Label* label : All<fw::Label>(w())) {
     label->SetVisible(true);
@@ -85,7 +75,13 @@ TEST_F(Layout, EveryLabelsTextFitsItsBox) {
   }
 }
 
-TEST_F(Layout, LabelsShowTheirLooks) {
+// Texts arrive byte for byte; a carriage return breaks the line on screen.
+TEST_F(Layout, LabelsShowTheirTextsAndLooks) {
+  EXPECT_EQ(Text(w().Label12()), "V1.5.1  \xC3\x9F (for distribution)");
+  const std::string& practice = Text(w().Label20());
+  EXPECT_EQ(QString::fromStdString(practice).size(), 488);
+  EXPECT_EQ(std::ranges::count(practice, '\r'), 2);
+  EXPECT_EQ(static_cast<QLabel*>(w().Label20()->Widget())->text().count('\n'), 2);
   auto looks = [](fw::Label* label) {
     auto* shown = static_cast<QLabel*>(label->Widget());
     return std::tuple(shown->font().pixelSize(), shown->font().bold(), shown->font().underline(),
@@ -103,18 +99,18 @@ TEST_F(Layout, LabelsShowTheirLooks) {
 
 // Return and Enter push START while it shows, wherever the focus is.
 TEST_F(Layout, ReturnPushesStartWhileItShows) {
-  const std::string started = "two enabled; score 0; me ; you ; timers 20";
   QApplication::setActiveWindow(w().Widget());
   w().RadioButton1()->Widget()->setFocus();
   Press(Qt::Key_Enter);
-  EXPECT_EQ(Screen(), started);
+  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  WatchRound();
   w().PushButton2()->Widget()->setFocus();
   Press(Qt::Key_Return);  // START hidden: nothing, not END either
-  EXPECT_EQ(Screen(), started);
+  EXPECT_EQ(Screen(), "white enabled; score 0; Your Turn; me ; you ; timers 00");
   End();
   Press(Qt::Key_Return);
-  EXPECT_EQ(Screen(), started);
-  EXPECT_EQ(heard, Strings{"Basso"});
+  EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
+  EXPECT_EQ(heard, (Strings{"Purr", "Basso"}));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #pragma once
 
-// Plays the real game window, built as start-up builds it, with real Qt
-// events on the real widgets and the timers' ticks fired on demand. It
-// judges a square by its pixels against the picture files and names a sound
-// by the samples of the sound files; what would reach the desktop is caught.
+// Plays the real game window, built as start-up builds it: real Qt events on
+// the real widgets, timer ticks on demand, squares judged by their pixels
+// against the picture files, sounds by the sound files' samples.
 
 #include <gtest/gtest.h>
 
@@ -24,26 +23,24 @@
 
 using Strings = std::vector<std::string>;
 
-// The player's colours by letter: the picture file, whose name is the
-// colour's word, and the wheel movement that chooses it (deltaY above 0 is
-// down, deltaX above 0 right).
+// The player's colours by letter: the picture file, whose name is also the
+// word, and the wheel movement that chooses it (deltaY > 0 down, deltaX > 0 right).
 inline const std::map<char, std::tuple<std::string, int, int>> kColours{
     {'b', {"blue", 0, 1}}, {'r', {"red", 0, -1}}, {'g', {"green", 1, 0}}, {'y', {"yellow", -1, 0}}};
 
 class Player : public ::testing::Test {
  protected:
-  static std::uint32_t Seed() {  // QUORVELLE_GAME_SEED repeats a run
-    const char* seed = std::getenv("QUORVELLE_GAME_SEED");
-    return seed != nullptr ? static_cast<std::uint32_t>(std::stoul(seed)) : 20261206U;
-  }
+  inline static const auto kSeed = static_cast<std::uint32_t>(  // QUORVELLE_GAME_SEED repeats it
+      std::getenv("QUORVELLE_GAME_SEED") ? std::stoul(std::getenv("QUORVELLE_GAME_SEED"))
+                                         : 20261206);
   static std::string Resource(const std::string& file) {
     const std::filesystem::path program(std::getenv("QUORVELLE_PROGRAM"));
     return (program.parent_path().parent_path() / "Resources" / file).string();
   }
 
   void SetUp() override {
-    std::printf("seed %u (set QUORVELLE_GAME_SEED to repeat it)\n", Seed());
-    fw::SeedRandom(Seed());
+    std::printf("seed %u (set QUORVELLE_GAME_SEED to repeat it)\n", kSeed);
+    fw::SeedRandom(kSeed);
     fw::testing::SetExecutablePath(std::getenv("QUORVELLE_PROGRAM"));
     fw::testing::SetSoundOutput([this](const fw::Sound& sound) { heard.push_back(Name(sound)); });
     fw::testing::SetUnhandledExceptionReporter(
@@ -54,7 +51,7 @@ class Player : public ::testing::Test {
     MakeDefaultView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w().Widget()));
   }
-  // The window and the menu bar go, not the sounds: each is tried once a process.
+  // The window and the menu bar go, not the sounds: each is tried once per process.
   void TearDown() override {
     EXPECT_EQ(unhandled, Strings{});
     fw::RuntimeReleaseGlobals();
@@ -130,13 +127,11 @@ class Player : public ::testing::Test {
     Strings shows;
     for (int square = 0; square <= 8; ++square) shows.push_back(Shows(Square(square)));
     if (std::ranges::count(shows, shows[0]) == 9) return shows[0];
-    auto lit = std::ranges::find_if(shows, [](auto& s) { return s != "white"; });
-    for (const auto& [letter, colour] : kColours) {
-      if (std::ranges::count(shows, "white") == 8 && *lit == std::get<0>(colour)) {
-        return std::to_string(lit - shows.begin()) + letter;
-      }
-    }
-    return "mixed";
+    const auto lit = std::ranges::find_if(shows, [](auto& s) { return s != "white"; });
+    const auto colour =
+        std::ranges::find_if(kColours, [&](auto& c) { return *lit == get<0>(c.second); });
+    if (std::ranges::count(shows, "white") != 8 || colour == kColours.end()) return "mixed";
+    return std::to_string(lit - shows.begin()) + colour->first;
   }
   // The board and whether it takes input, the score, what shows of "Your
   // Turn", the final score and START, the Me/You lines, the timers' modes.
