@@ -43,6 +43,7 @@ TEST_F(Rules, EachFlashLightsOneSquareAsRecordedButNeverTheSameTwiceInARow) {
     ASSERT_TRUE(added.empty() || before.empty() || before[before.size() - 2] != board[0]);
   }
   EXPECT_GT(repeats, 0);
+  for (char colour : {'b', 'r', 'g', 'y'}) EXPECT_NE(w().str1.find(colour), std::string::npos);
 }
 
 // The practice square answers also while the board is disabled, and leaves the game alone.
@@ -119,15 +120,13 @@ TEST_F(Rules, ARightAnswerGoesOnToTheNextRoundAndAWrongOneEndsTheGame) {
   ClearTick();
   FlashTick();
   const std::string first = Board(), second = first + WatchRound();  // the first at once
-  EXPECT_EQ(std::tuple(second.size(), Score(), heard),
-            std::tuple(4U, "2", Strings{"Ping", "Purr"}));
   std::string wrong = second;
   wrong[3] = wrong[3] == 'g' ? 'b' : 'g';
   Answer(wrong);
   EXPECT_EQ(Screen(), "white disabled; score 0; Final Score: 2; New Game; me " + second + "; you " +
                           wrong + "; timers 00");
-  EXPECT_EQ(heard.back(), "Basso");
-  Start();  // wipes the failed round
+  EXPECT_EQ(heard, (Strings{"Ping", "Purr", "Basso"}));  // no bell after the first round
+  Start();                                               // wipes the failed round
   EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
 }
 
