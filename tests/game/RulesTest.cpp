@@ -10,7 +10,7 @@ using fw::testing::Counting;
 TEST_F(Rules, OpensAtRestAndADisabledSquareTakesNoWheelTurn) {
   Window1& g = w();
   EXPECT_EQ(Screen(), "white disabled; score 0; START; me ; you ; timers 00");
-  EXPECT_EQ(std::tuple(Seen(g.PushButton3()), Seen(g.Label11()), Seen(g.Label10()),  // About
+  EXPECT_EQ(std::tuple(Seen(g.PushButton3()), Seen(g.Label11()), Seen(g.Label10()),  // About page
                        g.RadioButton1()->Value(), g.Timer1()->Period(), g.Timer2()->Period(),
                        Counting(*g.Timer1()) || Counting(*g.Timer2())),
             std::tuple(false, true, false, true, 1000, 500, false));
@@ -125,8 +125,8 @@ TEST_F(Rules, ARightAnswerGoesOnToTheNextRoundAndAWrongOneEndsTheGame) {
   Answer(wrong);
   EXPECT_EQ(Screen(), "white disabled; score 0; Final Score: 2; New Game; me " + second + "; you " +
                           wrong + "; timers 00");
-  EXPECT_EQ(heard, (Strings{"Ping", "Purr", "Basso"}));  // no bell after the first round
-  Start();                                               // wipes the failed round
+  EXPECT_EQ(heard, (Strings{"Ping", "Purr", "Basso"}));
+  Start();  // wipes the failed round
   EXPECT_EQ(Screen(), "two enabled; score 0; me ; you ; timers 20");
 }
 
