@@ -32,7 +32,8 @@ TEST_F(Layout, TheRegistryHoldsTheBoardArrayAndTheTimersAndEachHolderBeforeItsCo
   EXPECT_EQ(All<fw::Timer>(w()), (std::vector<fw::Timer*>{w().Timer1(), w().Timer2()}));
   for (fw::RectControl* held : All<fw::RectControl>(w())) {
     fw::Object* holder = w().ControlByName(held->InitialParent());
-    EXPECT_TRUE(!holder || std::ranges::find(all, holder) < std::ranges::find(all, held));
+    EXPECT_TRUE(!holder || std::ranges::find(all, holder) < std::ranges::find(all, held))
+        << held->Name();
   }
 }
 

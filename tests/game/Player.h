@@ -71,12 +71,12 @@ class Player : public ::testing::Test {
   static bool Seen(fw::RectControl* control) { return control->Widget()->isVisible(); }
 
   static void Send(QWidget* widget, QEvent&& event) { QApplication::sendEvent(widget, &event); }
-  // Qt counts a turn up and a tilt left as positive angles.
+  // Qt counts up and left as positive; a unit is a third of a notch, as touchpads send.
   static void Wheel(fw::RectControl& well, int deltaX, int deltaY,
                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QPointF at(well.Widget()->width() / 2.0, well.Widget()->height() / 2.0);
     Send(well.Widget(),
-         QWheelEvent(at, well.Widget()->mapToGlobal(at), {}, {-deltaX * 120, -deltaY * 120},
+         QWheelEvent(at, well.Widget()->mapToGlobal(at), {}, {-deltaX * 40, -deltaY * 40},
                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false));
   }
   static void Click(fw::RectControl* well) { QTest::mouseClick(well->Widget(), Qt::LeftButton); }
