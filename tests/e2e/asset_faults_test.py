@@ -92,7 +92,7 @@ def play(desktop, file, fault, stop):
         return [str(failure)]
     problems = []
     if (stopped or "") not in (stop or "").split("|"):
-        problems.append(f"stopped at {stopped or 'no step'}, not at {stop or 'none'}")
+        problems.append(f"stopped at {stopped or 'no step'}, expected: {stop or 'plays on'}")
     output = game.output()
     if status != (1 if stopped else 0) or output.count(REPORT) > 1 or SANITIZER.search(output):
         problems.append(f"exit status {status}; the program said:\n{output}")
