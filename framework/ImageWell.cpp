@@ -8,6 +8,7 @@
 
 #include "Picture.h"
 #include "internal/Dispatch.h"
+#include "internal/PointerExit.h"
 
 namespace fw {
 
@@ -23,7 +24,12 @@ std::int32_t Notches(int angle) {
 
 class ImageWellWidget : public QWidget {
  public:
-  explicit ImageWellWidget(ImageWell& owner) : owner_(owner) {}
+  explicit ImageWellWidget(ImageWell& owner)
+      : owner_(owner), exit_(*this, [this] {
+          internal::Dispatch([this] {
+            if (owner_.MouseExit) owner_.MouseExit(owner_);
+          });
+        }) {}
 
  protected:
   // Painted by hand, so that a disabled well keeps its picture's look.
@@ -47,8 +53,11 @@ class ImageWellWidget : public QWidget {
 
   void wheelEvent(QWheelEvent* event) override {
     // Qt counts a turn up and a tilt left as positive; the framework's
-    // deltaY is positive down and deltaX positive to the right.
+    // deltaY is positive down and deltaX positive to the right. With Alt
+    // held, Qt's desktop platforms deliver the wheel turned sideways (their
+    // way to scroll across): the deltas follow the wheel itself.
     QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::AltModifier) angle = angle.transposed();
     QPoint at = event->position().toPoint();
     bool consumed = false;
     internal::Dispatch([&] {
@@ -66,14 +75,11 @@ class ImageWellWidget : public QWidget {
     });
   }
 
-  void leaveEvent(QEvent* /*event*/) override {
-    internal::Dispatch([&] {
-      if (owner_.MouseExit) owner_.MouseExit(owner_);
-    });
-  }
+  void leaveEvent(QEvent* /*event*/) override { exit_.Leave(); }
 
  private:
   ImageWell& owner_;
+  internal::PointerExit exit_;
 };
 
 }  // namespace

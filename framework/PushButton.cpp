@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "internal/Dispatch.h"
+#include "internal/PointerExit.h"
 
 namespace fw {
 
@@ -10,7 +11,12 @@ namespace {
 
 class PushButtonWidget : public QPushButton {
  public:
-  explicit PushButtonWidget(PushButton& owner) : owner_(owner) {
+  explicit PushButtonWidget(PushButton& owner)
+      : owner_(owner), exit_(*this, [this] {
+          internal::Dispatch([this] {
+            if (owner_.MouseExit) owner_.MouseExit(owner_);
+          });
+        }) {
     connect(this, &QPushButton::clicked, this, [this] {
       internal::Dispatch([this] {
         if (owner_.Action) owner_.Action(owner_);
@@ -21,13 +27,12 @@ class PushButtonWidget : public QPushButton {
  protected:
   void leaveEvent(QEvent* event) override {
     QPushButton::leaveEvent(event);
-    internal::Dispatch([this] {
-      if (owner_.MouseExit) owner_.MouseExit(owner_);
-    });
+    exit_.Leave();
   }
 
  private:
   PushButton& owner_;
+  internal::PointerExit exit_;
 };
 
 QPushButton& Button(QWidget* widget) { return *static_cast<QPushButton*>(widget); }

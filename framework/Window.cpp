@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -27,6 +28,20 @@ class WindowWidget : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override { event->ignore(); }
 
+  // Hiding or disabling the control that holds the keyboard focus makes Qt
+  // hand the focus on to the next control, where a stray key would push a
+  // button the player never chose: the focus goes to the content area
+  // instead, which pushes nothing. Tab moves on as usual.
+  bool focusNextPrevChild(bool next) override {
+    QWidget* focus = focusWidget();
+    if (focus != nullptr && focus != centralWidget() &&
+        (!focus->isVisibleTo(this) || !focus->isEnabled())) {
+      centralWidget()->setFocus(Qt::OtherFocusReason);
+      return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
       for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -39,6 +54,34 @@ class WindowWidget : public QMainWindow {
     QMainWindow::keyPressEvent(event);
   }
 };
+
+// The look the windows were designed for: light pages and control faces
+// under dark text, whatever colour scheme the desktop follows. These are
+// Qt's own light colours, so on a light desktop nothing changes.
+QPalette DesignedPalette() {
+  const QColor face(0xEF, 0xEF, 0xEF);
+  const QColor greyText(0xBE, 0xBE, 0xBE);
+  QPalette palette(Qt::black, face, Qt::white, QColor(0x9F, 0x9F, 0x9F), QColor(0xB8, 0xB8, 0xB8),
+                   Qt::black, Qt::white, Qt::white, face);
+  palette.setColor(QPalette::Midlight, QColor(0xCA, 0xCA, 0xCA));
+  palette.setColor(QPalette::Shadow, QColor(0x76, 0x76, 0x76));
+  palette.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::Link, Qt::blue);
+  palette.setColor(QPalette::LinkVisited, Qt::magenta);
+  palette.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
+  palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+  palette.setColor(QPalette::ToolTipText, Qt::black);
+  palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 0x80));
+  for (QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Dark}) {
+    palette.setColor(QPalette::Disabled, role, greyText);
+  }
+  palette.setColor(QPalette::Disabled, QPalette::Base, face);
+  palette.setColor(QPalette::Disabled, QPalette::Shadow, QColor(0xB1, 0xB1, 0xB1));
+  palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
+  return palette;
+}
 
 std::vector<std::unique_ptr<Window>>& OpenWindows() {
   static std::vector<std::unique_ptr<Window>> windows;
@@ -76,6 +119,7 @@ struct Window::Impl {
   Impl() {
     widget.setCentralWidget(content);
     content->setAutoFillBackground(true);
+    ApplyBackground();
   }
 
   void ApplyFrame() {
@@ -90,11 +134,13 @@ struct Window::Impl {
                                                   : QLayout::SetFixedSize);
   }
 
+  // The content area and every control on it take the designed palette;
+  // the menu bar and message boxes follow the desktop.
   void ApplyBackground() {
-    QPalette palette = content->palette();
-    palette.setColor(QPalette::Window, hasBackColor
-                                           ? QColor(backColor.red, backColor.green, backColor.blue)
-                                           : widget.palette().color(QPalette::Window));
+    QPalette palette = DesignedPalette();
+    if (hasBackColor) {
+      palette.setColor(QPalette::Window, QColor(backColor.red, backColor.green, backColor.blue));
+    }
     content->setPalette(palette);
   }
 
