@@ -1,8 +1,7 @@
 """The end-to-end harness: the program on a private X display (Xvfb) of a
 known size and a private PulseAudio server whose null sink is the default
 output. Tests act through xdotool's real X input, look at raw screenshots and
-hear the sink's monitor. All started here ends with the Desktop, also on failure.
-"""
+hear the sink's monitor. All started here ends with the Desktop, also on failure."""
 
 import array
 import os
@@ -199,7 +198,8 @@ class Desktop:
     def start(self, program=None, env=None):
         """Starts the program and waits for its window."""
         game = self.launch(program, env)
-        wait_for(lambda: game.shown() or game.process.poll() is not None, 30, "the window")
+        wait_for(lambda: game.shown() or game.process.poll() is not None, 30,
+                 lambda: f"a window {CONTENT_WIDTH} wide, among {game.windows()}")
         assert game.window, f"no window; the program said:\n{game.output()}"
         return game
 

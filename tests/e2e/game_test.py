@@ -1,8 +1,7 @@
 """The built program as a player meets it, seen, driven and heard. One run:
 the window at start, the About page's links, the practice square, the sound
 buttons, a game played to 8 and lost, quitting while a sound plays. Short
-extra runs: no display, no sound output, a dark desktop, the installation.
-"""
+extra runs: no display, no sound output, a dark desktop, the installation."""
 
 import collections
 import filecmp
@@ -24,6 +23,7 @@ CENTRES = {tuple(PICTURES[name][6240:6243]): name for name in ("white", *WHEEL)}
 LENGTHS = {"ring": 0.8, "beep": 0.2, "buzz": 0.4}  # seconds
 
 # Content coordinates: boxes are (left, top, width, height), points (x, y).
+# The squares are taken row by row, not in the game's numbering.
 SQUARES = [(80 + 66 * column, 156 + 66 * row) for row in range(3) for column in range(3)]
 START, START_AT, SCORE = (69, 378, 91, 20), (114, 388), (123, 422, 57, 20)
 FINAL_SCORE, YOUR_TURN = (80, 67, 172, 20), (58, 99, 194, 45)
