@@ -78,7 +78,7 @@ def play(desktop, file, fault, stop):
             action, done = steps[step]
             action()
             wait_for(lambda: REPORT in game.output() or done() or game.process.poll() is not None,
-                     30, f"the step {step}")
+                     30, lambda: f"the step {step}; the square shows {colour(look(), SQUARE)}")
             # A handler's report comes before anything it shows is drawn.
             if REPORT in game.output():
                 stopped = step
