@@ -8,7 +8,7 @@
 
 #include "Picture.h"
 #include "internal/Dispatch.h"
-#include "internal/PointerExit.h"
+#include "internal/Pointer.h"
 
 namespace fw {
 
@@ -24,12 +24,7 @@ std::int32_t Notches(int angle) {
 
 class ImageWellWidget : public QWidget {
  public:
-  explicit ImageWellWidget(ImageWell& owner)
-      : owner_(owner), exit_(*this, [this] {
-          internal::Dispatch([this] {
-            if (owner_.MouseExit) owner_.MouseExit(owner_);
-          });
-        }) {}
+  explicit ImageWellWidget(ImageWell& owner) : owner_(owner) {}
 
  protected:
   // Painted by hand, so that a disabled well keeps its picture's look.
@@ -75,11 +70,15 @@ class ImageWellWidget : public QWidget {
     });
   }
 
-  void leaveEvent(QEvent* /*event*/) override { exit_.Leave(); }
+  void leaveEvent(QEvent* /*event*/) override {
+    if (internal::PointerOver(*this)) return;
+    internal::Dispatch([&] {
+      if (owner_.MouseExit) owner_.MouseExit(owner_);
+    });
+  }
 
  private:
   ImageWell& owner_;
-  internal::PointerExit exit_;
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "internal/Dispatch.h"
-#include "internal/PointerExit.h"
+#include "internal/Pointer.h"
 
 namespace fw {
 
@@ -11,12 +11,7 @@ namespace {
 
 class PushButtonWidget : public QPushButton {
  public:
-  explicit PushButtonWidget(PushButton& owner)
-      : owner_(owner), exit_(*this, [this] {
-          internal::Dispatch([this] {
-            if (owner_.MouseExit) owner_.MouseExit(owner_);
-          });
-        }) {
+  explicit PushButtonWidget(PushButton& owner) : owner_(owner) {
     connect(this, &QPushButton::clicked, this, [this] {
       internal::Dispatch([this] {
         if (owner_.Action) owner_.Action(owner_);
@@ -27,12 +22,14 @@ class PushButtonWidget : public QPushButton {
  protected:
   void leaveEvent(QEvent* event) override {
     QPushButton::leaveEvent(event);
-    exit_.Leave();
+    if (internal::PointerOver(*this)) return;
+    internal::Dispatch([this] {
+      if (owner_.MouseExit) owner_.MouseExit(owner_);
+    });
   }
 
  private:
   PushButton& owner_;
-  internal::PointerExit exit_;
 };
 
 QPushButton& Button(QWidget* widget) { return *static_cast<QPushButton*>(widget); }
