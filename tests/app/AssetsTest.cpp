@@ -10,8 +10,7 @@ const std::pair<std::shared_ptr<fw::Picture> (*)(), const char*> kPictures[] = {
 const std::pair<std::shared_ptr<fw::Sound> (*)(), const char*> kSounds[] = {
     {Basso, "Basso.aiff"}, {Purr, "Purr.aiff"}, {Ping, "Ping.aiff"}};
 
-// The program as if installed at <folder>/bin/quorvelle.
-struct Install : TempFolder {
+struct Install : TempFolder {  // the program as if installed at <folder>/bin/quorvelle
   Install() { fw::testing::SetExecutablePath(*this / "bin/quorvelle"); }
   const fs::path resources = *this / "Resources";
 };
@@ -40,7 +39,7 @@ TEST(Assets, APictureIsTriedOnEveryCallUntilReadThenKeptASoundOnItsFirstCallOnly
     fs::remove_all(install.resources);
     for (int i = 0; i < 13; ++i) {
       EXPECT_EQ(kPictures[i].first(), read[i]) << kPictures[i].second;
-      EXPECT_EQ(read[i] ? read[i]->Width() : 0, 11 + i) << kPictures[i].second;
+      EXPECT_EQ(read[i] ? QSize(read[i]->Width(), read[i]->Height()) : QSize(), QSize(11 + i, 64));
     }
     for (const auto& [sound, name] : kSounds) EXPECT_FALSE(sound()) << name;
   });

@@ -32,22 +32,25 @@ TEST(Files, WhatIsNotAPictureOrASoundGivesNothingNeverAHangNorMoreThanItHolds) {
     const std::vector<std::int16_t>& start = half->Samples();
     EXPECT_TRUE(start.size() > 2000 && start.size() <= 2205) << start.size();
     EXPECT_TRUE(std::equal(start.begin(), start.end(), whole->Samples().begin()));
-    // Nor is its header: no output plays these channels or rates, nor reads more
-    // than the file holds. COMM: size, channels (2), frames, bits (2), rate; SSND: size.
-    const std::string aiff = ReadBytes(folder / "whole.aiff");
+    // Nor is its header: no output plays these channels or rates, and a length the file
+    // cannot hold reserves no more than its size allows. AIFF COMM: size, channels (2
+    // bytes), frames, bits (2), rate; SSND: size. FLAC: the frames from byte 22.
+    WriteSound(folder / "whole.flac", 4410, 1, 44100, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    const std::string aiff = ReadBytes(folder / "whole.aiff"),
+                      flac = ReadBytes(folder / "whole.flac");
     const std::size_t comm = aiff.find("COMM"), ssnd = aiff.find("SSND");
-    auto patched = [&](std::size_t at, const std::string& bytes) {
-      WriteBytes(folder / "patched.aiff", std::string(aiff).replace(at, bytes.size(), bytes));
-      return OpenSound(folder / "patched.aiff");
+    auto patched = [&](const std::string& file, std::size_t at, const std::string& bytes) {
+      WriteBytes(folder / "patched", std::string(file).replace(at, bytes.size(), bytes));
+      return OpenSound(folder / "patched");
     };
-    EXPECT_FALSE(patched(comm + 8, std::string("\0\310", 2)));  // 200 channels
-    EXPECT_FALSE(patched(comm + 16, "\x40\x04"));               // some 43 a second
-    EXPECT_FALSE(patched(comm + 16, "\x40\x18"));               // some 45 million
-    for (const std::size_t at : {comm + 10, ssnd + 4}) {        // 2^31 frames, bytes
-      const auto sound = patched(at, "\x7F\xFF\xFF\xF0");
+    EXPECT_FALSE(patched(aiff, comm + 8, std::string("\0\310", 2)));  // 200 channels
+    EXPECT_FALSE(patched(aiff, comm + 16, "\x40\x04"));               // some 43 a second
+    EXPECT_FALSE(patched(aiff, comm + 16, "\x40\x18"));               // some 45 million
+    for (const auto& [file, at] : {std::pair{aiff, ssnd + 4}, {flac, std::size_t{22}}}) {
+      const auto sound = patched(file, at, "\x7F\xFF\xFF\xF0");  // some 2^31
       ASSERT_TRUE(sound);
       EXPECT_LE(sound->Samples().size(), 4410U);
-      EXPECT_LE(sound->Samples().capacity(), 16 * aiff.size());  // 16 samples a byte at most
+      EXPECT_LE(sound->Samples().capacity(), 16 * file.size());  // 16 samples a byte at most
     }
   });
 }
@@ -63,6 +66,7 @@ TEST(Sound, DecodesInto16BitSamplesAtFullScale) {
     const auto sound = OpenSound(folder / name);
     ASSERT_TRUE(sound) << name;
     EXPECT_EQ(std::pair(sound->Channels(), sound->SampleRate()), std::pair(channels, rate)) << name;
+    EXPECT_DOUBLE_EQ(sound->Seconds(), 1000.0 / rate) << name;
     ASSERT_EQ(sound->Samples().size(), 1000U * static_cast<unsigned>(channels)) << name;
     EXPECT_NEAR(sound->Samples()[99], 99 * 32767 / 400, 2) << name;
   }

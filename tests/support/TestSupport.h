@@ -61,10 +61,9 @@ inline void InChild(const std::function<void()>& scenario) {
       {
         alarm(60);
         scenario();
-        const auto& result = *::testing::UnitTest::GetInstance()->current_test_info()->result();
-        for (int i = 0; i < result.total_part_count(); ++i)
-          std::cerr << result.GetTestPartResult(i);
-        std::_Exit(result.Failed() ? 1 : 0);
+        const auto& run = *::testing::UnitTest::GetInstance()->current_test_info()->result();
+        for (int i = 0; i < run.total_part_count(); ++i) std::cerr << run.GetTestPartResult(i);
+        std::_Exit(run.Failed() ? 1 : 0);
       },
       ::testing::ExitedWithCode(0), "");
 }
