@@ -32,9 +32,9 @@ TEST(Files, WhatIsNotAPictureOrASoundGivesNothingNeverAHangNorMoreThanItHolds) {
     const std::vector<std::int16_t>& start = half->Samples();
     EXPECT_TRUE(start.size() > 2000 && start.size() <= 2205) << start.size();
     EXPECT_TRUE(std::equal(start.begin(), start.end(), whole->Samples().begin()));
-    // Nor is its header: no output plays these channels or rates, and a length the file
-    // cannot hold reserves no more than its size allows. AIFF COMM: size, channels (2
-    // bytes), frames, bits (2), rate; SSND: size. FLAC: the frames from byte 22.
+    // Headers are not believed: channels or rates no output plays give nothing, and a
+    // length the file cannot hold reserves no more than its size allows. AIFF COMM: size,
+    // channels (2 bytes), frames, bits (2), rate; SSND: size. FLAC: frames from byte 22.
     WriteSound(folder / "whole.flac", 4410, 1, 44100, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
     const std::string aiff = ReadBytes(folder / "whole.aiff"),
                       flac = ReadBytes(folder / "whole.flac");
