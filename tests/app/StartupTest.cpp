@@ -1,106 +1,106 @@
-// Start-up and shutdown of the program, run in-process as main() runs them.
+// Start-up, the menu bar shown, and shutdown, each in a child of its own.
 
-#include <gtest/gtest.h>
+#include <QMenu>
+#include <QMenuBar>
 
-#include <QWidget>
+#include "tests/support/TestSupport.h"
 
-#include <cstdlib>
-
-#include "app/App.h"
-#include "app/MenuBar1.h"
-#include "app/Startup.h"
-#include "framework/Framework.h"
-#include "framework/Testing.h"
-#include "game/Window1.h"
-
-namespace {
-
-TEST(Startup, BuildsTheApplicationWithItsMenuBarBeforeTheWindow) {
-  ASSERT_EQ(fw::App(), nullptr);
-  ASSERT_FALSE(MenuBar1::HasInstance());
-
-  NewAppInstance();
-  ASSERT_NE(dynamic_cast<App*>(fw::App().get()), nullptr);
-  EXPECT_EQ(fw::App()->MenuBar(), MenuBar1::Instance());
-  EXPECT_EQ(fw::GetImplicitWindow("Window1.Window1"), nullptr);
-
-  MakeDefaultView();
-  Window1& window = Window1::Instance();
-  EXPECT_EQ(fw::GetImplicitWindow("Window1.Window1"), &window);
-  // One menu bar, built once, shared by the application and the window.
-  EXPECT_EQ(window.MenuBar(), fw::App()->MenuBar());
-  EXPECT_TRUE(window.Visible());
-  EXPECT_EQ(window.Title(), "Quorvelle");
-
-  // It can be minimised, but neither closed, maximised nor resized.
-  QWidget* shown = window.Widget();
-  Qt::WindowFlags flags = shown->windowFlags();
-  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-  EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(shown->minimumSize(), shown->maximumSize());
-  EXPECT_EQ(window.Content()->size(), QSize(762, 602));
-  EXPECT_FALSE(shown->close());
-  EXPECT_TRUE(shown->isVisible());
+TEST(Startup, TheApplicationAndItsMenuBarComeFirstThenTheWindowBuiltOnce) {
+  InChild([] {
+    NewAppInstance();
+    ASSERT_TRUE(dynamic_cast<App*>(fw::App().get()));
+    EXPECT_EQ(fw::App()->MenuBar(), MenuBar1::Instance());
+    EXPECT_EQ(fw::GetImplicitWindow("Window1.Window1"), nullptr);
+    MakeDefaultView();
+    Window1& window = Window1::Instance();
+    EXPECT_EQ(window.MenuBar(), fw::App()->MenuBar());
+    window.monit = "changed";  // Open would set it again
+    const std::size_t controls = window.Controls().size();
+    EXPECT_EQ(&Window1::Instance(), &window);
+    EXPECT_EQ(window.Controls().size(), controls);
+    EXPECT_EQ(window.monit, "changed");
+    QWidget* shown = window.Widget();  // it can be minimised, but not closed, maximised, resized
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->windowTitle(), "Quorvelle");
+    EXPECT_EQ(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                      Qt::WindowMaximizeButtonHint),
+              Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(shown->close());
+    EXPECT_EQ(shown->minimumSize(), shown->maximumSize());
+    EXPECT_EQ(window.Content()->size(), QSize(762, 602));
+    EXPECT_EQ(window.Content()->grab().toImage().pixelColor(761, 601), QColor(0xCC, 0xCC, 0xCC));
+  });
 }
 
-TEST(Startup, ASecondRequestForTheWindowBuildsNothing) {
-  Startup();
-  Window1& first = Window1::Instance();
-  std::size_t controls = first.Controls().size();
-  first.monit = "changed";
-  Window1& second = Window1::Instance();
-  EXPECT_EQ(&first, &second);
-  EXPECT_EQ(second.Controls().size(), controls);
-  EXPECT_EQ(second.monit, "changed");  // Open did not run again
+TEST(MenuBar, TheWindowShowsFileThenEditWithTheirItemsShortcutsAndSeparators) {
+  InChild([] {
+    Startup();
+    QStringList shown;  // a menu's title, then its items: text, shortcut, "on" when enabled
+    for (const QAction* menu : Window1::Instance().Widget()->findChild<QMenuBar*>()->actions()) {
+      shown << menu->text();
+      for (const QAction* item : menu->menu()->actions()) {
+        shown << (item->isSeparator() ? "-"
+                                      : item->text() + " " + item->shortcut().toString() +
+                                            (item->isEnabled() ? " on" : ""));
+      }
+    }
+    EXPECT_EQ(shown,
+              QStringList({"&File", "&Quit Ctrl+Q on", "&Edit", "&Undo Ctrl+Z", "-", "Cu&t Ctrl+X",
+                           "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete ", "-", "Select &All Ctrl+A"}))
+        << shown.join(" | ").toStdString();
+  });
 }
 
-TEST(Startup, ExceptionHelperHandsBackOnlyRuntimeExceptions) {
+TEST(Startup, TheExceptionHelperHandsBackOnlyRuntimeExceptions) {
   EXPECT_EQ(CallFunctionWithExceptionHandling([] {}), nullptr);
-  std::exception_ptr escaped =
-      CallFunctionWithExceptionHandling([] { throw fw::NilObjectException(); });
-  ASSERT_NE(escaped, nullptr);
-  EXPECT_THROW(std::rethrow_exception(escaped), fw::NilObjectException);
-  EXPECT_THROW(CallFunctionWithExceptionHandling([] { throw std::runtime_error("other"); }),
-               std::runtime_error);
+  EXPECT_NE(CallFunctionWithExceptionHandling([] { throw fw::NilObjectException(); }), nullptr);
+  EXPECT_THROW(CallFunctionWithExceptionHandling([] { throw std::exception(); }), std::exception);
 }
 
-// The whole run of main(), ended by the event given.
-[[noreturn]] void RunEndedBy(const std::function<void(fw::Timer&)>& event) {
+// main()'s whole run, ended by the timer's event; a handler run after it fails it.
+[[noreturn]] static void RunEndedBy(std::function<void(fw::Timer&)> event) {
   fw::Timer trigger;
-  trigger.Action = event;
+  trigger.Action = std::move(event);
   trigger.SetPeriod(10);
   trigger.SetMode(fw::Timer::kSingle);
+  alarm(60);
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   Main();
+  trigger.Action = [](fw::Timer&) { throw std::logic_error("a handler ran after the end"); };
+  fw::testing::Tick(trigger);
   Finalize();
-  bool released = !MenuBar1::HasInstance() && fw::GetImplicitWindow("Window1.Window1") == nullptr;
-  int status = fw::RuntimeExit();
-  std::exit(released ? status : 99);
+  std::exit(fw::RuntimeExit());
 }
 
-TEST(Shutdown, QuitEndsTheRunWithStatusZero) {
+TEST(Shutdown, QuitEndsWithStatusZeroAnEscapedExceptionWithOneReportAndStatusOne) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunEndedBy([](fw::Timer&) { NotNil(Window1::Instance().FileQuit()).Choose(); }),
               ::testing::ExitedWithCode(0), "");
-}
-
-TEST(Shutdown, AnEscapedExceptionIsReportedAndEndsTheRunWithStatusOne) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunEndedBy([](fw::Timer&) { throw fw::NilObjectException(); }),
-              ::testing::ExitedWithCode(1), "quorvelle: unhandled NilObjectException");
+              ::testing::ExitedWithCode(1), "^quorvelle: unhandled NilObjectException[^\n]*\n$");
 }
 
-TEST(Shutdown, HandlersRunNoMoreOnceTheRunIsEnding) {
-  fw::testing::SetUnhandledExceptionReporter([](std::string_view, std::string_view) {});
-  int ran = 0;
-  fw::Timer timer;
-  timer.Action = [&](fw::Timer&) {
-    ++ran;
-    throw fw::NilObjectException();
-  };
-  fw::testing::Tick(timer);
-  fw::testing::Tick(timer);
-  EXPECT_EQ(ran, 1);
-  fw::testing::ResetRun();
-}
+// Released with the window: are the sounds gone, and the menu bar still there?
+static std::vector<std::weak_ptr<fw::Sound>> sounds;
+static bool soundsGone = false, menuBarThere = false;
+struct Probe : fw::Object {
+  ~Probe() override {
+    soundsGone = std::ranges::all_of(sounds, [](auto& sound) { return sound.expired(); });
+    menuBarThere = MenuBar1::HasInstance();
+  }
+};
 
-}  // namespace
+TEST(Shutdown, FinalizeReleasesTheSoundsThenTheWindowsThenTheMenuBarAndKeepsThePictures) {
+  InChild([] {
+    fw::testing::SetExecutablePath(std::getenv("QUORVELLE_PROGRAM"));
+    Startup();
+    Window1::Instance().AddControl("Probe", std::make_unique<Probe>());
+    sounds = {Basso(), Purr(), Ping()};
+    const std::weak_ptr<fw::Picture> picture = white();
+    ASSERT_TRUE(Basso() && Purr() && Ping() && white());
+    Finalize();
+    EXPECT_TRUE(soundsGone && menuBarThere);
+    EXPECT_FALSE(MenuBar1::HasInstance());
+    EXPECT_EQ(white(), picture.lock());
+  });
+}

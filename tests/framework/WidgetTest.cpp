@@ -1,96 +1,75 @@
-// What the controls show and how they answer, on real widgets.
-
-#include <gtest/gtest.h>
+// What the controls show and how they answer, on real widgets and Qt events.
 
 #include <QApplication>
-#include <QColor>
-#include <QImage>
+#include <QKeyEvent>
 #include <QRadioButton>
-#include <QWidget>
 
-#include <memory>
-
-#include "framework/Framework.h"
-
-namespace {
+#include "tests/support/TestSupport.h"
 
 template <class T>
-T& Add(fw::Window& window, std::string name, std::string_view record) {
-  auto& control = static_cast<T&>(window.AddControl(std::move(name), std::make_unique<T>()));
-  fw::SetProperties(control, record);
-  return control;
+T& Add(fw::Window& window, std::string name) {
+  return static_cast<T&>(window.AddControl(std::move(name), std::make_unique<T>()));
 }
-
-std::string InBox(std::int32_t left) {
-  return fw::RecordWriter()
-      .Int32("Left", left)
-      .Int32("Top", 10)
-      .Int32("Width", 80)
-      .Int32("Height", 20)
-      .String("InitialParent", "Box")
-      .Bytes();
-}
-
-}  // namespace
 
 TEST(Widgets, RadioButtonsOfOneHolderExcludeEachOther) {
   fw::Window window;
-  Add<fw::GroupBox>(window, "Box",
-                    fw::RecordWriter().Int32("Width", 200).Int32("Height", 40).Bytes());
-  auto& normal = Add<fw::RadioButton>(window, "Normal", InBox(0));
-  auto& silent = Add<fw::RadioButton>(window, "Silent", InBox(100));
-  auto& elsewhere = Add<fw::RadioButton>(window, "Elsewhere", "");
-
+  Add<fw::GroupBox>(window, "Box");
+  auto& normal = Add<fw::RadioButton>(window, "Normal");
+  auto& silent = Add<fw::RadioButton>(window, "Silent");
+  auto& elsewhere = Add<fw::RadioButton>(window, "Elsewhere");
+  for (auto* boxed : {&normal, &silent}) boxed->SetInitialParent("Box");
+  auto values = [&] { return std::vector{normal.Value(), silent.Value(), elsewhere.Value()}; };
   normal.SetValue(true);
   elsewhere.SetValue(true);
-  EXPECT_TRUE(normal.Value());
   silent.SetValue(true);
-  EXPECT_FALSE(normal.Value());
-  EXPECT_TRUE(elsewhere.Value());
-
-  // The player's click selects too.
-  static_cast<QRadioButton*>(normal.Widget())->click();
-  EXPECT_TRUE(normal.Value());
-  EXPECT_FALSE(silent.Value());
-
-  // Deselecting the selected one leaves the group with none.
-  normal.SetValue(false);
-  EXPECT_FALSE(normal.Value());
-  EXPECT_FALSE(silent.Value());
+  EXPECT_EQ(values(), (std::vector{false, true, true}));
+  silent.SetValue(false);  // leaves the group with none, which Qt alone refuses
+  EXPECT_EQ(values(), (std::vector{false, false, true}));
+  static_cast<QRadioButton*>(normal.Widget())->click();  // the player's click
+  EXPECT_EQ(values(), (std::vector{true, false, true}));
   silent.SetValue(true);
-  EXPECT_TRUE(silent.Value());
-  EXPECT_FALSE(normal.Value());
+  EXPECT_EQ(values(), (std::vector{false, true, true}));
 }
 
-TEST(Widgets, DisabledImageWellKeepsItsPicturesLook) {
-  fw::Window window;
-  auto& well = Add<fw::ImageWell>(
-      window, "Well", fw::RecordWriter().Int32("Width", 64).Int32("Height", 64).Bytes());
+TEST(Widgets, ADisabledImageWellKeepsItsPicturesLook) {
+  fw::ImageWell well;
+  well.SetWidth(64);
+  well.SetHeight(64);
   QImage red(64, 64, QImage::Format_RGB32);
   red.fill(QColor(255, 0, 0));
   well.SetImage(std::make_shared<fw::Picture>(red));
-
-  QImage enabled = well.Widget()->grab().toImage();
+  const QImage enabled = well.Widget()->grab().toImage();
   well.SetEnabled(false);
-  QImage disabled = well.Widget()->grab().toImage();
-  EXPECT_FALSE(well.Widget()->isEnabled());
-  EXPECT_EQ(disabled.pixelColor(32, 32), QColor(255, 0, 0));
-  EXPECT_EQ(disabled, enabled);
+  EXPECT_EQ(well.Widget()->grab().toImage(), enabled);
+  EXPECT_EQ(enabled.pixelColor(32, 32), QColor(255, 0, 0));
 }
 
-TEST(Widgets, TextSizesArePixels) {
-  fw::Label plain;
-  fw::Label large;
+TEST(Widgets, TextSizesArePixelsAndFontsApply) {
+  fw::Label plain, large;
   large.SetTextSize(36);
   large.SetBold(true);
-  fw::PushButton named;
-  named.SetTextFont("DejaVu Serif");
-
-  // Size 0 is a fixed pixel size too, whatever the screen's dpi.
-  EXPECT_EQ(plain.Widget()->font().pixelSize(), 12);
+  large.SetTextFont("DejaVu Serif");
+  EXPECT_EQ(plain.Widget()->font().pixelSize(), 12);  // size 0, whatever the screen's dpi
   EXPECT_EQ(plain.Widget()->font().family(), QApplication::font().family());
   EXPECT_EQ(large.Widget()->font().pixelSize(), 36);
   EXPECT_TRUE(large.Widget()->font().bold());
-  EXPECT_EQ(named.Widget()->font().family(), "DejaVu Serif");
-  EXPECT_EQ(named.Widget()->font().pixelSize(), 12);
+  EXPECT_EQ(large.Widget()->font().family(), "DejaVu Serif");
+}
+
+TEST(Widgets, TabWalksTheControlsInTabIndexOrder) {
+  auto made = std::make_unique<fw::Window>();
+  made->SetVisible(true);
+  QWidget* buttons[3];
+  for (int tab : {0, 2, 1}) {  // made in an order other than their TabIndex
+    auto& button = Add<fw::PushButton>(*made, "Button" + std::to_string(tab));
+    button.SetTabIndex(tab);
+    buttons[tab] = button.Widget();
+  }
+  QApplication::setActiveWindow(fw::Window::Create(std::move(made), "Tab").Widget());
+  buttons[0]->setFocus();
+  for (QWidget* next : {buttons[1], buttons[2]}) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
 }
