@@ -253,11 +253,11 @@ class Game(unittest.TestCase):
     def test_without_a_display(self):
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        for display in ({}, {"DISPLAY": ":987"}):
+        for display, reason in (({}, "DISPLAY is not set"), ({"DISPLAY": ":987"}, ":987")):
             done = subprocess.run([os.environ["QUORVELLE_PROGRAM"]], env=dict(env, **display),
                                   capture_output=True, text=True, timeout=30)
             self.assertEqual(done.returncode, 1, done.stderr)
-            self.assertRegex(done.stderr, r"^quorvelle: cannot open the window: [^\n]*\n$")
+            self.assertRegex(done.stderr, f"^quorvelle: cannot open the window: [^\n]*{reason}\n$")
 
     def test_without_sound_output(self):
         with Desktop() as desktop:
