@@ -137,7 +137,8 @@ struct Window::Impl {
   // The content area and every control on it take the designed palette;
   // the menu bar and message boxes follow the desktop.
   void ApplyBackground() {
-    QPalette palette = DesignedPalette();
+    static const QPalette designed = DesignedPalette();
+    QPalette palette = designed;
     if (hasBackColor) {
       palette.setColor(QPalette::Window, QColor(backColor.red, backColor.green, backColor.blue));
     }
