@@ -1,17 +1,31 @@
 // Start-up, the menu bar shown, and shutdown, each in a child of its own.
 
+#include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "tests/support/TestSupport.h"
 
+// Whether the application held the menu bar when the first window showed.
+struct FirstShow : QObject {
+  bool seen = false, appCameFirst = false;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!seen && event->type() == QEvent::Show && watched->isWidgetType()) {
+      seen = true;
+      appCameFirst =
+          dynamic_cast<App*>(fw::App().get()) && fw::App()->MenuBar() == MenuBar1::Instance();
+    }
+    return false;
+  }
+};
+
 TEST(Startup, TheApplicationAndItsMenuBarComeFirstThenTheWindowBuiltOnce) {
   InChild([] {
-    NewAppInstance();
-    ASSERT_TRUE(dynamic_cast<App*>(fw::App().get()));
-    EXPECT_EQ(fw::App()->MenuBar(), MenuBar1::Instance());
-    EXPECT_EQ(fw::GetImplicitWindow("Window1.Window1"), nullptr);
-    MakeDefaultView();
+    FirstShow probe;
+    qApp->installEventFilter(&probe);
+    Startup();
+    EXPECT_TRUE(probe.seen && probe.appCameFirst);
     Window1& window = Window1::Instance();
     EXPECT_EQ(window.MenuBar(), fw::App()->MenuBar());
     window.monit = "changed";  // Open would set it again
@@ -78,6 +92,17 @@ TEST(Shutdown, QuitEndsWithStatusZeroAnEscapedExceptionWithOneReportAndStatusOne
               ::testing::ExitedWithCode(0), "");
   EXPECT_EXIT(RunEndedBy([](fw::Timer&) { throw fw::NilObjectException(); }),
               ::testing::ExitedWithCode(1), "^quorvelle: unhandled NilObjectException[^\n]*\n$");
+}
+
+TEST(Shutdown, NoHandlerRunsWhileAnUnhandledExceptionIsReported) {
+  InChild([] {
+    fw::Timer timer;
+    bool ran = false;
+    timer.Action = [&](fw::Timer&) { ran = true; };
+    fw::testing::SetUnhandledExceptionReporter([&](auto, auto) { fw::testing::Tick(timer); });
+    fw::RuntimeUnhandledException(std::make_exception_ptr(fw::NilObjectException()));
+    EXPECT_FALSE(ran);
+  });
 }
 
 // Released with the window: are the sounds gone, and the menu bar still there?

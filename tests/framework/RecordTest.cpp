@@ -61,7 +61,13 @@ TEST(Record, AMalformedRecordSetsNothingAndTheErrorNamesTheByte) {
 }
 
 TEST(Record, PlacesAndSizesOfAnyInt32AreHeldButBoundedOnScreen) {
-  fw::GroupBox box;  // left and width INT32_MAX, top INT32_MIN: held, but no int edge overflows
+  fw::Window window;  // the box stands in a holder away from the window's corner
+  fw::SetProperties(window.AddControl("Holder", std::make_unique<fw::GroupBox>()),
+                    "Left \0\0\0\12Top \0\0\0\12"s);
+  auto& box =
+      static_cast<fw::GroupBox&>(window.AddControl("Box", std::make_unique<fw::GroupBox>()));
+  box.SetInitialParent("Holder");
+  // Left and width INT32_MAX, top INT32_MIN: held, but no int edge overflows.
   fw::SetProperties(box, "Left \177\377\377\377Top \200\0\0\0Width \177\377\377\377"s);
   EXPECT_EQ(box.Left(), INT32_MAX);
   const QRect placed = box.Widget()->geometry();
