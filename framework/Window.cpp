@@ -57,7 +57,8 @@ class WindowWidget : public QMainWindow {
 
 // The look the windows were designed for: light pages and control faces
 // under dark text, whatever colour scheme the desktop follows. These are
-// Qt's own light colours, so on a light desktop nothing changes.
+// Qt's own light colours, so on a light desktop nothing changes; they are
+// written out because newer Qt's Fusion palette follows the desktop too.
 QPalette DesignedPalette() {
   const QColor face(0xEF, 0xEF, 0xEF);
   const QColor greyText(0xBE, 0xBE, 0xBE);

@@ -52,13 +52,14 @@ TEST_F(Desktop, AltKeepsTheWheelUpright) {
 }
 
 class DarkDesktop : public Player {
+  const QPalette desktop = QApplication::palette();
   void SetUp() override {
     QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));
     Player::SetUp();
   }
   void TearDown() override {
     Player::TearDown();
-    QApplication::setPalette(QPalette());
+    QApplication::setPalette(desktop);
   }
 };
 
