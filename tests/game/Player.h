@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -27,6 +31,10 @@ using Strings = std::vector<std::string>;
 // word, and the wheel movement that chooses it (deltaY > 0 down, deltaX > 0 right).
 inline const std::map<char, std::tuple<std::string, int, int>> kColours{
     {'b', {"blue", 0, 1}}, {'r', {"red", 0, -1}}, {'g', {"green", 1, 0}}, {'y', {"yellow", -1, 0}}};
+
+// Where the texts that tell the game's state stand on the content area, as designed.
+inline const QRect kStart{69, 378, 91, 20}, kScore{123, 422, 57, 20}, kFinalScore{80, 67, 172, 20},
+    kYourTurn{58, 99, 194, 45}, kMe{141, 474, 151, 20}, kYou{152, 506, 151, 20};
 
 class Player : public ::testing::Test {
  protected:
@@ -69,6 +77,31 @@ class Player : public ::testing::Test {
   fw::ImageWell& Square(int square) { return fw::NotNil(w().ImageWell1(square)); }
   static const std::string& Text(fw::Label* label) { return fw::NotNil(label).Text(); }
   static bool Seen(fw::RectControl* control) { return control->Widget()->isVisible(); }
+
+  // Things found as a player finds them: by where they stand on the content area.
+  QRect OnContent(const QWidget* widget) {
+    return {widget->mapTo(w().Content(), QPoint(0, 0)), widget->size()};
+  }
+  QWidget* At(const QRect& box) {  // the widget that covers exactly the box, or null
+    for (QWidget* widget : w().Content()->findChildren<QWidget*>()) {
+      if (OnContent(widget) == box) return widget;
+    }
+    return nullptr;
+  }
+  bool Visible(const QRect& box) { return At(box) && At(box)->isVisible(); }
+  // The text standing there: a label's, a button's, a frame's caption, the tabs'.
+  std::string Reads(const QRect& box) {
+    const QWidget* at = At(box);
+    if (!at) return "nothing at " + std::to_string(box.x()) + "," + std::to_string(box.y());
+    QString text;  // none on a picture
+    if (const auto* label = qobject_cast<const QLabel*>(at)) text = label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(at)) text = button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(at)) text = frame->title();
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(at)) {
+      text = tabs->tabText(0) + " " + tabs->tabText(1);
+    }
+    return text.toStdString();
+  }
 
   static void Send(QWidget* widget, QEvent&& event) { QApplication::sendEvent(widget, &event); }
   // Qt counts up and left as positive; a unit is a third of a notch, as touchpads send.
@@ -134,19 +167,20 @@ class Player : public ::testing::Test {
     return std::to_string(lit - shows.begin()) + colour->first;
   }
   // The board and whether it takes input, the score, what shows of "Your
-  // Turn", the final score and START, the Me/You lines, the timers' modes.
+  // Turn", the final score and START, the Me/You lines, the timers' modes:
+  // the texts read where they stand.
   std::string Screen() {
     int on = 0;
     for (int square = 0; square <= 8; ++square) on += Square(square).Enabled();
     std::string screen = Board() + (on == 9 ? " enabled" : on == 0 ? " disabled" : " mixed");
-    screen += "; score " + Score() + (YourTurn() ? "; " + Text(w().Label4()) : "");
-    screen += Seen(w().Label3()) ? "; " + Text(w().Label3()) : "";
-    screen += Seen(w().PushButton1()) ? "; " + w().PushButton1()->Caption() : "";
-    screen += "; me " + Text(w().Label18()) + "; you " + Text(w().Label19()) + "; timers ";
+    screen += "; score " + Score() + (YourTurn() ? "; " + Reads(kYourTurn) : "");
+    screen += Visible(kFinalScore) ? "; " + Reads(kFinalScore) : "";
+    screen += Visible(kStart) ? "; " + Reads(kStart) : "";
+    screen += "; me " + Reads(kMe) + "; you " + Reads(kYou) + "; timers ";
     return screen + std::to_string(w().Timer1()->Mode()) + std::to_string(w().Timer2()->Mode());
   }
-  bool YourTurn() { return Seen(w().Label4()); }
-  std::string Score() { return Text(w().Label2()); }
+  bool YourTurn() { return Visible(kYourTurn); }
+  std::string Score() { return Reads(kScore); }
   // The sound file whose samples were played.
   static std::string Name(const fw::Sound& played) {
     static std::map<std::string, std::vector<std::int16_t>> files;
