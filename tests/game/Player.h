@@ -88,7 +88,10 @@ class Player : public ::testing::Test {
     }
     return nullptr;
   }
-  bool Visible(const QRect& box) { return At(box) && At(box)->isVisible(); }
+  bool Visible(const QRect& box) {
+    const QWidget* at = At(box);
+    return at && at->isVisible();
+  }
   // The text standing there: a label's, a button's, a frame's caption, the tabs'.
   std::string Reads(const QRect& box) {
     const QWidget* at = At(box);

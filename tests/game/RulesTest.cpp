@@ -112,7 +112,7 @@ TEST_F(Rules, AWholeGameClimbsTheLevelTableAndTheNextGameKeepsItsPace) {
                        std::ranges::count(heard, "Purr")),
             std::tuple(std::size(levels), 38U, "200", 38, 38));
   End();
-  EXPECT_EQ(Text(w().Label3()), "Final Score: 200");
+  EXPECT_EQ(Reads(kFinalScore), "Final Score: 200");
   Start();  // over at two flashes, but as fast as the last game ended
   EXPECT_EQ(std::tuple(Board(), w().Timer1()->Period()), std::tuple("two", 700));
   EXPECT_EQ(WatchRound().size(), 4U);
@@ -163,7 +163,7 @@ TEST_F(Rules, SoundsPlayUnlessSilentAndSilenceChangesNothingElse) {
   Start();
   Answer(WatchRound());
   End();
-  EXPECT_EQ(std::tuple(Text(w().Label3()), heard.size()), std::tuple("Final Score: 2", 3U));
+  EXPECT_EQ(std::tuple(Reads(kFinalScore), heard.size()), std::tuple("Final Score: 2", 3U));
 }
 
 TEST_F(Rules, EachLinkHandsItsOwnAddressToTheDesktop) {

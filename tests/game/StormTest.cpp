@@ -17,7 +17,7 @@ TEST_F(Storm, ThousandsOfRandomEventsKeepTheGameWhole) {
       [&] { Wheel(Square(pick(0, 8)), pick(-2, 2), pick(-2, 2)); },
       [&] { Click(pick(0, 8)); },
       [&] { Leave(Square(pick(0, 8))); },
-      [&] { Seen(w().PushButton1()) ? Start() : void(); },
+      [&] { Visible(kStart) ? Start() : void(); },
       [&] { End(); },
       [&] { fw::testing::Counting(*w().Timer1()) ? FlashTick() : void(); },
       [&] { fw::testing::Counting(*w().Timer2()) ? ClearTick() : void(); },
@@ -29,13 +29,13 @@ TEST_F(Storm, ThousandsOfRandomEventsKeepTheGameWhole) {
   int flashes = 0, rights = 0, gameOvers = 0;
   for (int step = 0; step < 5000; ++step) {
     const std::string str1 = g.str1, score = Score();
-    const bool over = Seen(w().Label3());
+    const bool over = Visible(kFinalScore);
     actions[next(random)]();
     const bool flashed = g.str1.size() == str1.size() + 2;  // its square alone lit
     ASSERT_TRUE(!flashed || Board() == g.str1.substr(str1.size())) << step << ": " << Board();
     flashes += flashed;
     rights += fw::Val(Score()) > fw::Val(score);
-    gameOvers += Seen(w().Label3()) && !over;
+    gameOvers += Visible(kFinalScore) && !over;
     ASSERT_TRUE(unhandled.empty() && g.kk <= g.numb2 && 1 <= g.jj && g.jj <= g.numb2 + 1 &&
                 ((0 <= g.last && g.last <= 8) || g.last == 10) &&
                 (g.str1 + g.str2).find_first_not_of("012345678rgby|") == std::string::npos)
